@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/MainWindow.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    velorin::ui::MainWindow window;
+    window.show();
+    return application.exec();
+}
