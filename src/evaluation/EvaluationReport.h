@@ -1,20 +1,14 @@
 #pragma once
 // The evaluation report of a name: a list of coloured lines, each a text and
 // a colour as 0x00BBGGRR (0x0000FF red, 0xFF0000 blue, 0xFF00FF magenta).
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "evaluation/ColouredLine.h"
 #include "platform/DateTime.h"
 
 namespace velorin {
-
-struct ColouredLine {
-    std::string text;  // with its own "\r\n" line breaks
-    std::uint32_t colour = 0;
-    friend bool operator==(const ColouredLine&, const ColouredLine&) = default;
-};
 
 struct EvaluationRequest {
     std::string surname;
