@@ -3,6 +3,6 @@ BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libicu-dev libopencc-dev opencc libopencc-data
   nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-  unicode-data
+  unicode-data python3
 )
-RUNTIME_PACKAGES=(fonts-noto-cjk)
+RUNTIME_PACKAGES=(fonts-noto-cjk libopencc-data)
