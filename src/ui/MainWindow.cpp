@@ -1,11 +1,118 @@
 #include "ui/MainWindow.h"
 
+#include <QActionGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "app/SharedState.h"
+#include "ui/Desktop.h"
+#include "ui/EvaluationPage.h"
+#include "ui/GenerationPage.h"
+#include "ui/ReferencePages.h"
+#include "ui/SmallWindows.h"
+#include "ui/SongFont.h"
+
 namespace velorin::ui {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+struct ToolbarButton {
+    const char* caption;
+    const char* picture;
+};
+
+// In toolbar order; the click handler receives the index into this table.
+constexpr ToolbarButton kToolbarButtons[] = {
+    {"宝宝取名", "ToolbarNaming"},           {"姓名评测", "ToolbarEvaluation"},
+    {"81数理表", "ToolbarNumberTable"},      {"三才表", "ToolbarThreeTalents"},
+    {"汉字五行", "ToolbarCharacterElement"}, {"星座查询", "ToolbarStarSign"},
+    {"生辰八字", "ToolbarBirthChart"},       {"使用帮助", "ToolbarHelp"},
+};
+
+enum Page { NamingPage = 0, EvaluatingPage = 1, NumberTablePage = 2, ThreeTalentsPage = 3, HelpPage = 4 };
+
+QIcon Picture(const char* name) {
+    return QIcon(QStringLiteral(":/pictures/%1.svg").arg(QString::fromUtf8(name)));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(app::SharedState& state, Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), state_(state), desktop_(desktop) {
+    MapSongFont();
     setObjectName("MainWindow");
     setWindowTitle("Velorin v27.0");
+    setWindowIcon(Picture("ProgramIcon"));
+    setFont(QFont(kSongFamily, 10));
+
+    generationPage_ = new GenerationPage(desktop_);
+    evaluationPage_ = new EvaluationPage;
+    pages_ = new QTabWidget;
+    pages_->setObjectName("选择夹1");
+    pages_->addTab(generationPage_, "宝宝取名");
+    pages_->addTab(evaluationPage_, "姓名评测");
+    pages_->addTab(BuildNumberTablePage(), "81树立");
+    pages_->addTab(BuildThreeTalentsPage(), "三才表");
+    pages_->addTab(BuildHelpPage(), "ww");
+    setCentralWidget(pages_);
+
+    BuildToolbar();
+
+    progress_ = new QLabel;
+    progress_->setObjectName("标签_进度");
+    statusBar()->addWidget(progress_, 1);
+
+    state_.cycleElementTable = CycleElementTable::Carried();
     resize(769, 570);
+}
+
+void MainWindow::BuildToolbar() {
+    auto* toolbar = new QToolBar;
+    toolbar->setObjectName("工具条1");
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar->setIconSize({32, 32});
+    toolbarButtons_ = new QActionGroup(toolbar);
+    toolbarButtons_->setExclusive(true);
+    for (int index = 0; index < static_cast<int>(std::size(kToolbarButtons)); ++index) {
+        QAction* button = toolbar->addAction(Picture(kToolbarButtons[index].picture),
+                                             QString::fromUtf8(kToolbarButtons[index].caption));
+        button->setCheckable(true);
+        button->setData(index);
+        toolbarButtons_->addAction(button);
+    }
+    toolbarButtons_->actions().front()->setChecked(true);
+    connect(toolbarButtons_, &QActionGroup::triggered, this,
+            [this](QAction* button) { OnToolbarButton(button->data().toInt()); });
+    addToolBar(Qt::LeftToolBarArea, toolbar);
+}
+
+// The clicked button stays pressed, also after a small window it opened has
+// closed; the page shown does not change for the window buttons.
+void MainWindow::OnToolbarButton(int index) {
+    switch (index) {
+        case 0: pages_->setCurrentIndex(NamingPage); break;
+        case 1:
+            pages_->setCurrentIndex(EvaluatingPage);
+            evaluationPage_->SurnameBox()->setFocus();
+            break;
+        case 2: pages_->setCurrentIndex(NumberTablePage); break;
+        case 3: pages_->setCurrentIndex(ThreeTalentsPage); break;
+        case 4: desktop_.RunModal(*CreateElementQueryWindow(this)); break;
+        case 5: desktop_.RunModal(*CreateStarSignWindow(this)); break;
+        case 6:
+            // From now on every generation run records its birth moment for
+            // this window.
+            state_.chartRequested = true;
+            desktop_.RunModal(*CreateBirthChartWindow(this, state_.chartMoment));
+            break;
+        case 7: pages_->setCurrentIndex(HelpPage); break;
+    }
 }
 
 }  // namespace velorin::ui

@@ -1,12 +1,38 @@
 #pragma once
+// The program's main window: the vertical toolbar that chooses a page or
+// opens a small window, and the five pages of 选择夹1.
 #include <QMainWindow>
 
+class QActionGroup;
+class QLabel;
+class QTabWidget;
+
+namespace velorin::app {
+struct SharedState;
+}
+
 namespace velorin::ui {
+
+class Desktop;
+class EvaluationPage;
+class GenerationPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(app::SharedState& state, Desktop& desktop, QWidget* parent = nullptr);
+
+private:
+    void BuildToolbar();
+    void OnToolbarButton(int index);
+
+    app::SharedState& state_;
+    Desktop& desktop_;
+    QActionGroup* toolbarButtons_;
+    QTabWidget* pages_;
+    GenerationPage* generationPage_;
+    EvaluationPage* evaluationPage_;
+    QLabel* progress_;
 };
 
 }  // namespace velorin::ui

@@ -1,0 +1,42 @@
+#include "ui/EvaluationPage.h"
+
+#include <QHBoxLayout>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "ui/FormControls.h"
+
+namespace velorin::ui {
+
+EvaluationPage::EvaluationPage(QWidget* parent) : QWidget(parent) {
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(MakeLabel("标签7", "姓："));
+    inputs->addWidget(surname_ = MakeEdit("编辑框_性2", {}, 2));
+    inputs->addWidget(MakeLabel("标签9", "名"));
+    inputs->addWidget(givenName_ = MakeEdit("编辑框_名2", {}, 3));
+    inputs->addWidget(MakeLabel("标签8", "性别"));
+    inputs->addWidget(MakeCombo("组合框_性别2", {"男", "女"}, "男"));
+    inputs->addWidget(MakeLabel("标签29", "出生日期："));
+    inputs->addWidget(year_ = MakeEdit("编辑框2", {}, 2));
+    inputs->addWidget(MakeLabel("标签27", "年"));
+    inputs->addWidget(month_ = MakeEdit("编辑框3", {}, 1));
+    inputs->addWidget(MakeLabel("标签26", "月"));
+    inputs->addWidget(day_ = MakeEdit("编辑框5", {}, 1));
+    inputs->addWidget(MakeLabel("标签28", "日"));
+    inputs->addWidget(hour_ = MakeEdit("编辑框12", {}, 1));
+    inputs->addWidget(MakeLabel("标签6", "时"));
+    inputs->addWidget(minute_ = MakeEdit("编辑框13", {}, 1));
+    inputs->addWidget(MakeLabel("标签35", "分"));
+    inputs->addStretch();
+    inputs->addWidget(analyse_ = MakeButton("按钮_分析", "开始分析"));
+
+    report_ = new QTextEdit;
+    report_->setObjectName("超级编辑框1");
+    report_->setReadOnly(true);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(inputs);
+    page->addWidget(report_, 1);
+}
+
+}  // namespace velorin::ui

@@ -1,0 +1,175 @@
+#include "ui/GenerationPage.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/Desktop.h"
+#include "ui/FormControls.h"
+#include "ui/SideBadge.h"
+
+namespace velorin::ui {
+
+namespace {
+
+struct SideButton {
+    const char* name;
+    QString badge;
+    QString label;
+    QColor colour;
+    QUrl address;
+    bool opensOnPress;  // 超级按钮2 answers the press of the mouse button, not the click
+};
+
+// Top to bottom as they stand beside the candidate list.
+const SideButton kSideButtons[] = {
+    {"超级按钮1", "拼", "拼音字典", QColor(0x2f, 0x6f, 0xb0), QUrl("https://www.zdic.net/"), false},
+    {"超级按钮4", "诗", "古典诗词", QColor(0x9e, 0x4b, 0x2f), QUrl("https://www.gushiwen.cn/"), false},
+    {"超级按钮5", "戏", "儿童游戏", QColor(0xe0, 0x7b, 0x1a), QUrl("https://www.babybus.com/"), false},
+    {"超级按钮3", "健", "儿童健康", QColor(0x2e, 0x8b, 0x57),
+     QUrl("https://www.who.int/zh/health-topics/child-health"), false},
+    {"超级按钮2", "歌", "儿歌童谣", QColor(0xb0, 0x3a, 0x8c), QUrl("https://tv.cctv.com/cctv14/"), true},
+};
+
+// The form's narrow, tall label reads from top to bottom, one character a line.
+QString TopToBottom(const QString& caption) {
+    QStringList lines;
+    for (const QChar character : caption) lines << QString(character);
+    return lines.join('\n');
+}
+
+QListWidget* MakeNameList(const char* name) {
+    auto* list = new QListWidget;
+    list->setObjectName(QString::fromUtf8(name));
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+}  // namespace
+
+GenerationPage::GenerationPage(Desktop& desktop, QWidget* parent) : QWidget(parent), desktop_(desktop) {
+    const QStringList oneToThree = {"1", "2", "3"};
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(MakeLabel("标签1", "姓："));
+    nameRow->addWidget(surname_ = MakeEdit("编辑框_姓", "张", 2));
+    nameRow->addWidget(MakeLabel("标签2", "性别"));
+    nameRow->addWidget(sex_ = MakeCombo("组合框_性别", {"男", "女"}, "男"));
+    nameRow->addSpacing(6);
+    nameRow->addWidget(MakeLabel("标签3", "名："));
+    nameRow->addWidget(givenLength_ = MakeCombo("组合框_个数", oneToThree, "2"));
+    nameRow->addWidget(MakeLabel("标签3_字", "字"));
+    nameRow->addSpacing(6);
+    nameRow->addWidget(fixedTicked_ = MakeCheckBox("选择框1", {}, false));
+    nameRow->addWidget(MakeLabel("标签4", "第："));
+    nameRow->addWidget(fixedPosition_ = MakeCombo("组合框_第几个字", oneToThree, "1"));
+    nameRow->addWidget(MakeLabel("标签4_辈分字", "个字,辈分字为："));
+    nameRow->addWidget(fixedCharacter_ = MakeEdit("编辑框_固定字", {}, 2));
+    nameRow->addWidget(MakeLabel("标签4_字", "字"));
+    nameRow->addStretch();
+    nameRow->addWidget(start_ = MakeButton("按钮1", "开  始"));
+    nameRow->addWidget(stop_ = MakeButton("按钮2", "停  止"));
+    stop_->setEnabled(false);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(MakeCombo("组合框1", {"出生日期", "预产期"}, "出生日期"));
+    dateRow->addWidget(MakeLabel("标签5", "："));
+    dateRow->addWidget(year_ = MakeEdit("编辑框7", "2016", 2));
+    dateRow->addWidget(MakeLabel("标签30", "年"));
+    dateRow->addWidget(month_ = MakeEdit("编辑框8", "5", 1));
+    dateRow->addWidget(MakeLabel("标签31", "月"));
+    dateRow->addWidget(day_ = MakeEdit("编辑框9", "5", 1));
+    dateRow->addWidget(MakeLabel("标签32", "日"));
+    dateRow->addWidget(hour_ = MakeEdit("编辑框11", "5", 1));
+    dateRow->addWidget(MakeLabel("标签33", "时"));
+    dateRow->addWidget(minute_ = MakeEdit("编辑框10", "5", 1));
+    dateRow->addWidget(MakeLabel("标签34", "分"));
+    dateRow->addWidget(MakeLabel("标签37", "（阳历）"));
+    dateRow->addStretch();
+    dateRow->addWidget(candidateTicked_ = MakeCheckBox("选择框_候选", "高于", true));
+    dateRow->addWidget(threshold_ = MakeEdit("编辑框1", "75", 2));
+    dateRow->addWidget(MakeLabel("标签_候选", "分加入到候选区"));
+
+    results_ = MakeNameList("超级列表框1");
+    candidates_ = MakeNameList("列表框1");
+    auto* candidateHint = MakeLabel("标签10", TopToBottom("候选名字列表 双击可查看详细解释："));
+    candidateHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* clear = MakeButton("按钮4", "清空候选名字");
+    auto* copy = MakeButton("按钮5", "复制候选名字");
+    auto* candidateButtons = new QHBoxLayout;
+    candidateButtons->addWidget(clear);
+    candidateButtons->addWidget(copy);
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(results_, 0, 0, 2, 1);
+    lists->addWidget(candidateHint, 0, 1);
+    lists->addWidget(candidates_, 0, 2);
+    lists->addWidget(BuildSideButtons(), 0, 3);
+    lists->addLayout(candidateButtons, 1, 1, 1, 3, Qt::AlignLeft);
+    lists->setColumnStretch(0, 5);
+    lists->setColumnStretch(2, 2);
+
+    auto* notes = new QGridLayout;
+    auto addNote = [notes](const char* titleName, const QString& title, const char* textName, const QString& text) {
+        const int row = notes->rowCount();
+        notes->addWidget(MakeLabel(titleName, title), row, 0, Qt::AlignTop);
+        auto* body = MakeLabel(textName, text);
+        body->setWordWrap(true);
+        notes->addWidget(body, row, 1);
+    };
+    addNote("标签23", "取名方法：", "标签24", "输入姓和出生日期》》生成高分名字》》双击高分名字看测评》》选择好名！");
+    addNote("标签25", "特别申明：", "标签21", "取名软件结合周易易经五格等原理综合取名，名字仅供参考！");
+    notes->setColumnStretch(1, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(nameRow);
+    page->addLayout(dateRow);
+    page->addLayout(lists, 1);
+    page->addLayout(notes);
+
+    connect(stop_, &QPushButton::clicked, this, &GenerationPage::Stop);
+    connect(copy, &QPushButton::clicked, this, &GenerationPage::CopyCandidates);
+    connect(clear, &QPushButton::clicked, candidates_, &QListWidget::clear);
+}
+
+QWidget* GenerationPage::BuildSideButtons() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const SideButton& side : kSideButtons) {
+        auto* button = new QToolButton;
+        button->setObjectName(QString::fromUtf8(side.name));
+        button->setIcon(QIcon(SideBadge(side.badge, side.label, side.colour)));
+        button->setIconSize({kSideBadgeSize, kSideBadgeSize});
+        button->setAutoRaise(true);
+        button->setToolTip(side.label);
+        auto open = [this, address = side.address] { desktop_.OpenWebPage(address); };
+        if (side.opensOnPress)
+            connect(button, &QToolButton::pressed, this, open);
+        else
+            connect(button, &QToolButton::clicked, this, open);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    return column;
+}
+
+// The run watches the start button: enabling it is what stops a run.
+void GenerationPage::Stop() {
+    start_->setEnabled(true);
+    stop_->setEnabled(false);
+}
+
+void GenerationPage::CopyCandidates() {
+    if (candidates_->count() == 0) return;
+    QString names;
+    for (int row = 0; row < candidates_->count(); ++row) names += "\r\n" + candidates_->item(row)->text();
+    QGuiApplication::clipboard()->setText(names);
+    desktop_.ShowMessage(this, "候选名字已经复制到剪辑板", MessageIcon::Information);
+}
+
+}  // namespace velorin::ui
