@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliRunner.h"
+
+namespace {
+
+std::vector<nlohmann::json> JsonLines(const std::string& out) {
+    std::vector<nlohmann::json> objects;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
+    return objects;
+}
+
+}  // namespace
+
+TEST(CharCommand, DescribesEachCharacterAsJson) {
+    CliResult result = RunCli("char 张宝A --json");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto objects = JsonLines(result.out);
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(objects[0], nlohmann::json({{"char", "张"}, {"grid", 11}, {"kangxi", 11}, {"fallback", 7},
+                                          {"element", "火"}, {"traditional", "張"}, {"pinyin", "zhāng"}}));
+    EXPECT_EQ(objects[1]["grid"], 20);
+    EXPECT_EQ(objects[1]["traditional"], "寶");
+    EXPECT_EQ(objects[2], nlohmann::json({{"char", "A"}, {"grid", -1}, {"kangxi", 0}, {"fallback", 0},
+                                          {"element", ""}, {"traditional", "A"}, {"pinyin", ""}}));
+}
+
+TEST(CharCommand, PrintsOneLinePerCharacter) {
+    CliResult result = RunCli("char 干");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "char=干 grid=13 kangxi=13 fallback=3 element=木 traditional=幹 pinyin=gàn\n");
+}
+
+TEST(CharCommand, RejectsEmptyAndBrokenText) {
+    for (const char* argument : {"''", "\"$(printf '\\345\\256')\""}) {
+        SCOPED_TRACE(argument);
+        CliResult result = RunCli(std::string("char ") + argument);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(result.err.empty());
+    }
+}
