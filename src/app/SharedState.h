@@ -1,10 +1,12 @@
 #pragma once
 // What the windows share while the program runs. One object, made at
 // start-up and handed to every window that reads or writes it.
+#include <string>
 #include <string_view>
 
 #include "birthchart/ElementBalance.h"
 #include "platform/DateTime.h"
+#include "platform/System.h"
 
 namespace velorin::app {
 
@@ -18,6 +20,9 @@ struct SharedState {
     // A generation run has started with the fixed character ticked: the score
     // of a generated row then stands over the report's own score.
     bool fixedCharacterUsed = false;
+    // Where every generation run reads the character libraries zm.fne and
+    // zw.fne: the program's own directory.
+    std::string libraryDirectory = RunDirectory();
 };
 
 }  // namespace velorin::app

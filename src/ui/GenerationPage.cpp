@@ -1,6 +1,7 @@
 #include "ui/GenerationPage.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -8,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/SharedState.h"
+#include "text/IntegerText.h"
 #include "ui/Desktop.h"
 #include "ui/FormControls.h"
 #include "ui/SideBadge.h"
@@ -42,6 +45,25 @@ QString TopToBottom(const QString& caption) {
     return lines.join('\n');
 }
 
+int NumberIn(const QLineEdit* box) {
+    return text::TextToInteger(box->text().toStdString());
+}
+
+int NumberIn(const QComboBox* box) {
+    return text::TextToInteger(box->currentText().toStdString());
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QListWidgetItem* NameRow(const QString& caption, const ListedName& name) {
+    auto* row = new QListWidgetItem(caption);
+    row->setData(kSurnameRole, FromUtf8(name.surname));
+    row->setData(kGivenNameRole, FromUtf8(name.givenName));
+    return row;
+}
+
 QListWidget* MakeNameList(const char* name) {
     auto* list = new QListWidget;
     list->setObjectName(QString::fromUtf8(name));
@@ -51,7 +73,8 @@ QListWidget* MakeNameList(const char* name) {
 
 }  // namespace
 
-GenerationPage::GenerationPage(Desktop& desktop, QWidget* parent) : QWidget(parent), desktop_(desktop) {
+GenerationPage::GenerationPage(app::SharedState& state, Desktop& desktop, QWidget* parent)
+    : QWidget(parent), state_(state), desktop_(desktop) {
     const QStringList oneToThree = {"1", "2", "3"};
 
     auto* nameRow = new QHBoxLayout;
@@ -131,6 +154,7 @@ GenerationPage::GenerationPage(Desktop& desktop, QWidget* parent) : QWidget(pare
     page->addLayout(lists, 1);
     page->addLayout(notes);
 
+    connect(start_, &QPushButton::clicked, this, &GenerationPage::RunGeneration);
     connect(stop_, &QPushButton::clicked, this, &GenerationPage::Stop);
     connect(copy, &QPushButton::clicked, this, &GenerationPage::CopyCandidates);
     connect(clear, &QPushButton::clicked, candidates_, &QListWidget::clear);
@@ -158,7 +182,71 @@ QWidget* GenerationPage::BuildSideButtons() {
     return column;
 }
 
-// The run watches the start button: enabling it is what stops a run.
+void GenerationPage::RunGeneration() {
+    const GenerationStart start = StartGeneration(ReadRequest());
+    if (start.fixedCharacterUsed) state_.fixedCharacterUsed = true;
+    if (start.clearResultList) results_->clear();
+    if (start.chartMoment && state_.chartRequested) state_.chartMoment = *start.chartMoment;
+    if (start.message) {
+        desktop_.ShowMessage(this, FromUtf8(start.message->text),
+                             start.message->informationIcon ? MessageIcon::Information : MessageIcon::None);
+        return;
+    }
+    // The disabled start button is the run's only running flag.
+    start_->setEnabled(false);
+    stop_->setEnabled(true);
+    nameLimit_ = start.run.nameLimit;
+    const GenerationOutcome outcome = GenerateNames(start.run, *this);
+    emit progressChanged(outcome.namesMade, nameLimit_);
+    start_->setEnabled(true);
+    stop_->setEnabled(false);
+}
+
+GenerationRequest GenerationPage::ReadRequest() const {
+    GenerationRequest request;
+    request.surname = surname_->text().toStdString();
+    request.sex = sex_->currentText().toStdString();
+    request.fixedCharacterTicked = fixedTicked_->isChecked();
+    request.fixedCharacter = fixedCharacter_->text().toStdString();
+    request.year = NumberIn(year_);
+    request.month = NumberIn(month_);
+    request.day = NumberIn(day_);
+    request.hour = NumberIn(hour_);
+    request.libraryDirectory = state_.libraryDirectory;
+    return request;
+}
+
+NameSettings GenerationPage::CurrentSettings() {
+    NameSettings settings;
+    settings.givenCount = NumberIn(givenLength_);
+    settings.fixedCharacterTicked = fixedTicked_->isChecked();
+    settings.fixedPosition = NumberIn(fixedPosition_);
+    settings.year = NumberIn(year_);
+    settings.month = NumberIn(month_);
+    settings.day = NumberIn(day_);
+    settings.candidatesTicked = candidateTicked_->isChecked();
+    settings.threshold = NumberIn(threshold_);
+    return settings;
+}
+
+void GenerationPage::ListName(const ListedName& name) {
+    const QString caption = FromUtf8(NameCandidateText(name.fullName, name.score));
+    QListWidgetItem* row = NameRow(caption, name);
+    results_->addItem(row);
+    results_->scrollToItem(row);
+    if (name.candidate) candidates_->addItem(NameRow(caption, name));
+}
+
+// Stop enables the start button; the run ends when it finds it enabled.
+bool GenerationPage::StopRequested() {
+    return start_->isEnabled();
+}
+
+void GenerationPage::ProcessPendingEvents(int namesMade) {
+    emit progressChanged(namesMade, nameLimit_);
+    QCoreApplication::processEvents();
+}
+
 void GenerationPage::Stop() {
     start_->setEnabled(true);
     stop_->setEnabled(false);

@@ -49,7 +49,7 @@ MainWindow::MainWindow(app::SharedState& state, Desktop& desktop, QWidget* paren
     setWindowIcon(Picture("ProgramIcon"));
     setFont(QFont(kSongFamily, 10));
 
-    generationPage_ = new GenerationPage(desktop_);
+    generationPage_ = new GenerationPage(state_, desktop_);
     evaluationPage_ = new EvaluationPage;
     pages_ = new QTabWidget;
     pages_->setObjectName("选择夹1");
@@ -65,6 +65,9 @@ MainWindow::MainWindow(app::SharedState& state, Desktop& desktop, QWidget* paren
     progress_ = new QLabel;
     progress_->setObjectName("标签_进度");
     statusBar()->addWidget(progress_, 1);
+    connect(generationPage_, &GenerationPage::progressChanged, this, [this](int namesMade, int nameLimit) {
+        progress_->setText(QStringLiteral("已生成名字：%1 / %2").arg(namesMade).arg(nameLimit));
+    });
 
     state_.cycleElementTable = CycleElementTable::Carried();
     resize(769, 570);

@@ -13,13 +13,13 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "MainWindowFixture.h"
+#include "MainWindowHarness.h"
 #include "ui/SongFont.h"
 
 namespace velorin::ui {
 namespace {
 
-class MainWindowTest : public MainWindowFixture {
+class MainWindowTest : public ::testing::Test, public MainWindowHarness {
 protected:
     QAction* ToolbarButton(int index) { return Find<QToolBar>("工具条1")->actions().at(index); }
     QTabWidget* Pages() { return Find<QTabWidget>("选择夹1"); }

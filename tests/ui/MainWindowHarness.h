@@ -9,8 +9,7 @@
 
 namespace velorin::ui {
 
-class MainWindowFixture : public ::testing::Test {
-protected:
+struct MainWindowHarness {
     template <class Control>
     Control* Find(const char* name) {
         auto* control = window.findChild<Control*>(QString::fromUtf8(name));
