@@ -54,7 +54,8 @@ inline int LinearFallbackStrokeCount(std::string_view text) {
     std::string_view table = embedded::FallbackStrokeTable();
     std::size_t at = LinearFind(table, first);
     if (at == std::string_view::npos) return 0;
-    return text::TextToInteger(table.substr(at + first.size()));
+    std::string_view rest = table.substr(at + first.size());
+    return text::TextToInteger(rest.substr(0, rest.find(',')));
 }
 
 inline int LinearKangxiStrokeCount(std::string_view character) {

@@ -18,15 +18,22 @@ int GridStrokeCount(std::string_view character) {
 int KangxiStrokeCount(std::string_view character) {
     // A character in several lists stands for several traditional characters;
     // the last list, the largest count, is the one in force.
-    static const CharacterIndex<std::string_view> index = IndexKeyedRuns(embedded::KangxiStrokeLists());
+    static const CharacterIndex<int> index = [] {
+        CharacterIndex<int> counts;
+        for (auto [character, list] : IndexKeyedRuns(embedded::KangxiStrokeLists())) {
+            counts.emplace(character, text::TextToInteger(list));
+        }
+        return counts;
+    }();
     if (!text::IsOneCharacter(character)) return 0;
-    int count = text::TextToInteger(ValueOf(index, character));
+    int count = ValueOf(index, character, 0);
     return count >= 1 ? count : FallbackStrokeCount(ToTraditional(character));
 }
 
 int FallbackStrokeCount(std::string_view text) {
     static const CharacterIndex<int> index = IndexCommaCounts(embedded::FallbackStrokeTable());
-    return ValueOf(index, text::First(text), 0);
+    if (text.empty()) return 0;
+    return ValueOf(index, text.substr(0, text::CharacterSize(static_cast<unsigned char>(text.front()))), 0);
 }
 
 std::string PronunciationElement(std::string_view character) {

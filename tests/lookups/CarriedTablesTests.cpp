@@ -12,6 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../../bench/LinearScanLookups.h"
 #include "embedded/FallbackStrokeTable.h"
 #include "embedded/GridStrokeTable.h"
 #include "embedded/KangxiStrokeLists.h"
@@ -140,4 +141,16 @@ TEST(CarriedTables, EqualWhatTheGeneratorWrites) {
         EXPECT_TRUE(ReadFile(output / name) == ReadFile(source / "data" / name)) << name << " differs";
     }
     std::filesystem::remove_all(output);
+}
+
+TEST(CarriedTables, IndexesAnswerAsAScanOfTheTextWould) {
+    const auto characters = Gb2312Characters();
+    for (std::size_t i = 0; i < characters.size(); i += 61) {
+        const std::string& c = characters[i];
+        EXPECT_EQ(GridStrokeCount(c), LinearGridStrokeCount(c)) << c;
+        EXPECT_EQ(KangxiStrokeCount(c), LinearKangxiStrokeCount(c)) << c;
+        EXPECT_EQ(FallbackStrokeCount(c), LinearFallbackStrokeCount(c)) << c;
+        EXPECT_EQ(PronunciationElement(c), LinearPronunciationElement(c)) << c;
+        EXPECT_EQ(CarriedFirstReading(c), LinearFirstReading(c)) << c;
+    }
 }
