@@ -29,7 +29,7 @@ TEST(FourPillars, EmptyPillarsOutsideTheRange) {
     }
 }
 
-TEST(FourPillars, YearAndZodiacChangeAt立春NotAtTheLunarNewYear) {
+TEST(FourPillars, YearAndZodiacChangeAtLichunNotAtTheLunarNewYear) {
     // 立春 2024 fell at 16:27 on 4 February; the lunar new year on 10 February.
     const struct {
         DateTime moment;
