@@ -1,15 +1,20 @@
 #include "ui/SmallWindows.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "MainWindowHarness.h"
 #include "evaluation/BirthChartLines.h"
-#include "ui/ColouredText.h"
+#include "text/GbkCodec.h"
 
 namespace velorin::ui {
 namespace {
@@ -93,6 +98,37 @@ TEST(BirthChartWindow, ShowsTheChartOfTheMomentItIsGiven) {
     EXPECT_EQ(blocks[0], "属相：蛇");
     EXPECT_EQ(blocks[1], "四柱：己巳年 丙子月 丙寅日 甲午时");
     EXPECT_EQ(blocks[8] + "\r\n", chart.balanceLines[3]);
+}
+
+// Runs store their birth moment only once the window has been asked for, and
+// each opening shows the moment of the latest such run.
+TEST(BirthChartWindow, ShowsTheMomentOfARunStartedAfterItWasFirstOpened) {
+    MainWindowHarness harness;
+    QTemporaryDir folder;
+    harness.state.libraryDirectory = folder.path().toStdString();
+    QFile library(folder.filePath("zm.fne"));
+    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+    library.write(QByteArray::fromStdString(text::Utf8ToGbk("浩\r\n").text));
+    library.close();
+    harness.Find<QComboBox>("组合框_个数")->setCurrentText("1");
+    for (auto [box, value] : {std::pair{"编辑框7", "1990"}, {"编辑框8", "1"}, {"编辑框9", "1"}, {"编辑框11", "12"}}) {
+        harness.Find<QLineEdit>(box)->setText(value);
+    }
+    std::vector<std::vector<std::string>> shown;
+    harness.desktop.whileModal = [&shown](QDialog& dialog) {
+        shown.push_back(BlocksOf(*Find<QTextEdit>(dialog, "生辰八字超级编辑框")));
+    };
+    auto openChart = [&harness] { harness.Find<QToolBar>("工具条1")->actions().at(6)->trigger(); };
+    auto run = [&harness] { harness.Find<QPushButton>("按钮1")->click(); };
+
+    run();
+    openChart();
+    run();
+    openChart();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0][0], "属相：");
+    EXPECT_EQ(shown[1][0], "属相：蛇");
+    EXPECT_EQ(shown[1][1], "四柱：己巳年 丙子月 丙寅日 甲午时");
 }
 
 }  // namespace
