@@ -38,8 +38,8 @@ std::string LunarDateLine(const DateTime& moment) {
 }
 
 std::string ScoreText(const EvaluationRequest& request, const FiveGrids& grids, std::string_view lackingText) {
-    // A list row's score stands only when the run that made the row used the
-    // fixed character, whose bonus the report cannot recompute.
+    // A list row's score stands in for the report's own only once a run has
+    // used the fixed character, whose bonus the report does not compute.
     if (request.fixedCharacterUsed && request.passedScore) return *request.passedScore;
     return IntegerText(ReportScore(grids, request.givenName, lackingText, request.scoreYear, request.scoreMonth,
                                    request.scoreDay));
