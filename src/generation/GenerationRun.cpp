@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
 
 #include "birthchart/ElementBalance.h"
 #include "generation/CharacterLibrary.h"
+#include "generation/ListedNames.h"
 #include "generation/NameScore.h"
 #include "platform/Random.h"
 #include "platform/System.h"
@@ -20,14 +20,15 @@ StartMessage LibraryMessage(std::string_view sex, std::string_view problem) {
     return {std::string(sex == "男" ? "字库男" : "字库女") + std::string(problem) + " 无法生成", false};
 }
 
-// The drawn entries, with the fixed character in place of the entry at its
-// position. A one-character given name never takes the fixed character.
-std::string ComposeGivenName(const std::array<std::string_view, 3>& picks, int count,
-                             std::string_view fixedCharacter, int fixedPosition) {
+// The surname and the drawn entries, with the fixed character in place of
+// the entry at its position. A one-character given name never takes the
+// fixed character.
+std::string ComposeFullName(std::string_view surname, const std::array<std::string_view, 3>& picks, int count,
+                            std::string_view fixedCharacter, int fixedPosition) {
     const int fixedIndex = count >= 2 && !fixedCharacter.empty() ? std::clamp(fixedPosition, 1, count) - 1 : -1;
-    std::string given;
-    for (int i = 0; i < count; ++i) given += i == fixedIndex ? fixedCharacter : picks[static_cast<std::size_t>(i)];
-    return given;
+    std::string fullName(surname);
+    for (int i = 0; i < count; ++i) fullName += i == fixedIndex ? fixedCharacter : picks[static_cast<std::size_t>(i)];
+    return fullName;
 }
 
 }  // namespace
@@ -90,7 +91,7 @@ GenerationStart StartGeneration(const GenerationRequest& request) {
 GenerationOutcome GenerateNames(const PreparedRun& run, GenerationControls& controls) {
     RandomSource random(run.seed);
     const auto lastEntry = static_cast<long long>(run.library.size()) - 1;
-    std::unordered_set<std::string> listed;
+    ListedNames listed(static_cast<std::size_t>(std::clamp(run.nameLimit, 0, 5000)));
     int consecutiveRepeats = 0;
     GenerationOutcome outcome;
     while (outcome.namesMade < run.nameLimit) {
@@ -103,8 +104,10 @@ GenerationOutcome GenerateNames(const PreparedRun& run, GenerationControls& cont
         for (int i = 0; i < count; ++i) {
             picks[static_cast<std::size_t>(i)] = run.library[static_cast<std::size_t>(random.Between(0, lastEntry))];
         }
-        const std::string given =
-            ComposeGivenName(picks, count, fixed ? run.fixedCharacter : std::string_view(), settings.fixedPosition);
+        const std::string fullName = ComposeFullName(run.surname, picks, count,
+                                                     fixed ? run.fixedCharacter : std::string_view(),
+                                                     settings.fixedPosition);
+        const std::string_view given = std::string_view(fullName).substr(run.surname.size());
 
         NameScoreInputs name;
         name.surname = run.surname;
@@ -120,10 +123,10 @@ GenerationOutcome GenerateNames(const PreparedRun& run, GenerationControls& cont
         const int score = ScoreGeneratedName(name).score;
         ++outcome.namesMade;
 
-        if (auto [entry, isNew] = listed.insert(run.surname + given); isNew) {
+        if (listed.Add(fullName)) {
             consecutiveRepeats = 0;
             const bool candidate = settings.candidatesTicked && score >= settings.threshold;
-            controls.ListName(ListedName{*entry, run.surname, given, score, candidate});
+            controls.ListName(ListedName{fullName, run.surname, given, score, candidate});
         } else if (++consecutiveRepeats > 500) {
             outcome.ended = GenerationEnd::Repeats;
             return outcome;
