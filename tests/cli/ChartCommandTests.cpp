@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sstream>
 #include <vector>
 
 #include "CliRunner.h"
+#include "JsonLines.h"
 
 namespace {
-
-std::vector<nlohmann::json> JsonLines(const std::string& out) {
-    std::vector<nlohmann::json> lines;
-    std::istringstream stream(out);
-    for (std::string line; std::getline(stream, line);) lines.push_back(nlohmann::json::parse(line));
-    return lines;
-}
 
 TEST(ChartCommand, PrintsTheLunarDateAndTheLinesOfTheBirthChartWindow) {
     CliResult result = RunCli("chart 2024-02-04T17 1900-01-01");
