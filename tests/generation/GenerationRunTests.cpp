@@ -220,6 +220,21 @@ TEST(GenerationRun, PlacesTheFixedCharacterAtItsPosition) {
     }
 }
 
+TEST(GenerationRun, BoxTickedWithoutAFixedCharacterDrawsWholeNames) {
+    // The box was not ticked at the start, so no character was taken; ticking
+    // it during the run must not leave a gap in the names or earn the bonus.
+    RecordingControls unticked, ticked;
+    ticked.settings.fixedCharacterTicked = true;
+    GenerateNames(FixtureRun(kCommon, 30), unticked);
+    GenerateNames(FixtureRun(kCommon, 30), ticked);
+    ASSERT_EQ(ticked.listed.size(), unticked.listed.size());
+    for (std::size_t i = 0; i < ticked.listed.size(); ++i) {
+        EXPECT_EQ(text::Length(ticked.listed[i].givenName), 2u);
+        EXPECT_EQ(ticked.listed[i].fullName, unticked.listed[i].fullName);
+        EXPECT_EQ(ticked.listed[i].score, unticked.listed[i].score);
+    }
+}
+
 TEST(GenerationRun, EndsAfterMoreThanFiveHundredRepeatsInARow) {
     // Three entries, one character: three names, then nothing but repeats.
     PreparedRun run = FixtureRun({"浩", "然", "明"});
