@@ -37,16 +37,16 @@ const ScoreLookups& ScoreLookups::Carried() {
 
 int GridPoints(GridKind kind, std::string_view grade) {
     // Columns 吉, 半吉, 凶; rows in GridKind order.
-    static constexpr int kPoints[4][3] = {
+    static constexpr int GridPointsTable[4][3] = {
         {100, 80, 60},  // 人格 person
         {100, 85, 60},  // 地格 earth
         {100, 70, 50},  // 外格 outer
         {100, 87, 65},  // 总格 total
     };
-    const int row = static_cast<int>(kind);
-    if (grade == "吉") return kPoints[row][0];
-    if (grade == "半吉") return kPoints[row][1];
-    if (grade == "凶") return kPoints[row][2];
+    const auto& row = GridPointsTable[static_cast<int>(kind)];
+    if (grade == "吉") return row[0];
+    if (grade == "半吉") return row[1];
+    if (grade == "凶") return row[2];
     return 0;
 }
 
