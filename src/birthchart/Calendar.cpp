@@ -23,7 +23,7 @@ struct DayAndHour {
     double days;    // the moment itself, for comparing with term moments
 };
 
-DayAndHour Split(const DateTime& moment) {
+DayAndHour AsDayAndHour(const DateTime& moment) {
     const long long seconds = std::llround(moment.Days() * kSecondsPerDay);
     const long long day = (seconds >= 0 ? seconds : seconds - kSecondsPerDay + 1) / kSecondsPerDay;
     return {day, static_cast<int>((seconds - day * kSecondsPerDay) / 3600), static_cast<double>(seconds) / kSecondsPerDay};
@@ -75,7 +75,7 @@ int YearPillarAt(double days) {
 }  // namespace
 
 bool FourPillarsOf(const DateTime& moment, FourPillars& pillars) {
-    const DayAndHour at = Split(moment);
+    const DayAndHour at = AsDayAndHour(moment);
     if (Before1901(at)) return false;
     if (!InRange(at)) {
         pillars = {};
@@ -97,13 +97,13 @@ bool FourPillarsOf(const DateTime& moment, FourPillars& pillars) {
 std::string ZodiacOf(const DateTime& moment) {
     static constexpr std::array<const char*, kBranchCount> kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                                                        "马", "羊", "猴", "鸡", "狗", "猪"};
-    const DayAndHour at = Split(moment);
+    const DayAndHour at = AsDayAndHour(moment);
     if (!InRange(at)) return {};
     return kAnimals[static_cast<std::size_t>(BranchOf(YearPillarAt(at.days)))];
 }
 
 bool LunarDateOf(const DateTime& moment, LunarDate& date) {
-    const DayAndHour at = Split(moment);
+    const DayAndHour at = AsDayAndHour(moment);
     if (!InRange(at)) return false;
     const std::vector<LunarMonth>& months = LunarMonths();
     const auto next = std::upper_bound(months.begin(), months.end(), at.day,

@@ -22,8 +22,8 @@ struct LunarDate {
 // The j-th stem-branch pair (1 "甲子" … 60 "癸亥"); empty for any other j.
 std::string CycleName(int j);
 
-// Year 1900 or earlier: false, pillars untouched. Outside the calendar's
-// range: four empty texts. Otherwise the four pillars.
+// Year 1900 or earlier: false, pillars untouched. Otherwise outside the
+// calendar's range: false and four empty texts. Otherwise the four pillars.
 bool FourPillarsOf(const DateTime& moment, FourPillars& pillars);
 
 // Animal of the year pillar's branch; empty outside the range.
