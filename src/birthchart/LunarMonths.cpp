@@ -49,19 +49,15 @@ std::vector<LunarMonth> NumberLunarMonths(const std::vector<int>& newMoonDays, c
         int number = 11;
         int year = firstSolsticeYear + static_cast<int>(s);
         for (std::size_t m = first; m < next; ++m) {
-            LunarMonth month{newMoonDays[m], year, number, false};
-            if (m > first && leapPending && !HoldsPrincipalTerm(principalTermDays, newMoonDays[m], newMoonDays[m + 1])) {
-                month.leap = true;
-                month.month = months.back().month;
-                month.year = months.back().year;
-                leapPending = false;
-            } else if (m > first) {
+            // A leap month keeps the number (and year) of the month before it.
+            const bool leap = m > first && leapPending &&
+                              !HoldsPrincipalTerm(principalTermDays, newMoonDays[m], newMoonDays[m + 1]);
+            if (m > first && !leap) {
                 number = number % 12 + 1;
                 if (number == 1) ++year;
-                month.month = number;
-                month.year = year;
             }
-            months.push_back(month);
+            leapPending = leapPending && !leap;
+            months.push_back({newMoonDays[m], year, number, leap});
         }
     }
     return months;

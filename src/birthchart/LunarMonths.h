@@ -14,11 +14,11 @@ struct LunarMonth {
     bool leap = false;
 };
 
-// Numbers the months that begin at `newMoonDays` (ascending). Each winter
-// solstice day in `solsticeDays` (ascending, with `solsticeYears` their years)
-// marks a month 11; `principalTermDays` (ascending) are the days of the
-// principal terms. Months before the first solstice's month or from the last
-// one on are left out.
+// Numbers the months that begin at `newMoonDays` (ascending). The winter
+// solstice days `solsticeDays` (ascending, one a year from
+// `firstSolsticeYear`) each mark a month 11; `principalTermDays` (ascending)
+// are the days of the principal terms. Months before the first solstice's
+// month or from the last one's on are left out.
 std::vector<LunarMonth> NumberLunarMonths(const std::vector<int>& newMoonDays, const std::vector<int>& principalTermDays,
                                           const std::vector<int>& solsticeDays, int firstSolsticeYear);
 
