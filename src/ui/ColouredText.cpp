@@ -26,6 +26,9 @@ void AppendColouredText(QTextEdit* box, const std::string& text, std::uint32_t c
 void ShowColouredLines(QTextEdit* box, const std::vector<ColouredLine>& lines) {
     box->clear();
     for (const ColouredLine& line : lines) AppendColouredText(box, line.text, line.colour);
+    // A new report is read from its first line, the score.
+    box->moveCursor(QTextCursor::Start);
+    box->ensureCursorVisible();
 }
 
 }  // namespace velorin::ui

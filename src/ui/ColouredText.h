@@ -19,7 +19,7 @@ QColor ColourOf(std::uint32_t bbggrr);
 // given as 0x00BBGGRR; its "\r\n" become line breaks.
 void AppendColouredText(QTextEdit* box, const std::string& text, std::uint32_t colour);
 
-// Replaces the box's content by the lines.
+// Replaces the box's content by the lines, shown from the first.
 void ShowColouredLines(QTextEdit* box, const std::vector<ColouredLine>& lines);
 
 }  // namespace velorin::ui

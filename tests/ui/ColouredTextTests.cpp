@@ -1,5 +1,7 @@
 #include "ui/ColouredText.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -43,6 +45,17 @@ TEST(ShowColouredLines, ReplacesWhatTheBoxHeld) {
     ShowColouredLines(&box, {{"a\r\n\r\n", kBlue}, {"b", kMagenta}});
     EXPECT_EQ(box.toPlainText(), "a\n\nb");
     EXPECT_EQ(FormatAt(box, 3).foreground().color(), QColor(255, 0, 255));
+}
+
+TEST(ShowColouredLines, ShowsALongTextFromItsFirstLine) {
+    QTextEdit box;
+    box.resize(200, 100);
+    // Shown only afterwards, as the report's page is after a double-click.
+    ShowColouredLines(&box, std::vector<ColouredLine>(100, {"line\r\n", kBlue}));
+    box.show();
+    QCoreApplication::processEvents();
+    ASSERT_GT(box.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
 }
 
 }  // namespace
