@@ -1,11 +1,10 @@
 #include "ui/GenerationPage.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -13,6 +12,7 @@
 #include "text/IntegerText.h"
 #include "ui/Desktop.h"
 #include "ui/FormControls.h"
+#include "ui/NameList.h"
 #include "ui/SideBadge.h"
 
 namespace velorin::ui {
@@ -55,20 +55,6 @@ int NumberIn(const QComboBox* box) {
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QListWidgetItem* NameRow(const QString& caption, const ListedName& name) {
-    auto* row = new QListWidgetItem(caption);
-    row->setData(kSurnameRole, FromUtf8(name.surname));
-    row->setData(kGivenNameRole, FromUtf8(name.givenName));
-    return row;
-}
-
-QListWidget* MakeNameList(const char* name) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromUtf8(name));
-    list->setUniformItemSizes(true);
-    return list;
 }
 
 }  // namespace
@@ -117,8 +103,13 @@ GenerationPage::GenerationPage(app::SharedState& state, Desktop& desktop, QWidge
     dateRow->addWidget(threshold_ = MakeEdit("编辑框1", "75", 2));
     dateRow->addWidget(MakeLabel("标签_候选", "分加入到候选区"));
 
-    results_ = MakeNameList("超级列表框1");
-    candidates_ = MakeNameList("列表框1");
+    results_ = new NameList("超级列表框1");
+    candidates_ = new NameList("列表框1");
+    progress_ = new QProgressBar;
+    progress_->setObjectName("进度条_生成");
+    progress_->setFormat("已生成名字：%v / %m");
+    progress_->setRange(0, GenerationRequest{}.nameLimit);
+    progress_->setValue(0);
     auto* candidateHint = MakeLabel("标签10", TopToBottom("候选名字列表 双击可查看详细解释："));
     candidateHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* clear = MakeButton("按钮4", "清空候选名字");
@@ -157,7 +148,7 @@ GenerationPage::GenerationPage(app::SharedState& state, Desktop& desktop, QWidge
     connect(start_, &QPushButton::clicked, this, &GenerationPage::RunGeneration);
     connect(stop_, &QPushButton::clicked, this, &GenerationPage::Stop);
     connect(copy, &QPushButton::clicked, this, &GenerationPage::CopyCandidates);
-    connect(clear, &QPushButton::clicked, candidates_, &QListWidget::clear);
+    connect(clear, &QPushButton::clicked, candidates_, &NameList::Clear);
 }
 
 QWidget* GenerationPage::BuildSideButtons() {
@@ -185,7 +176,7 @@ QWidget* GenerationPage::BuildSideButtons() {
 void GenerationPage::RunGeneration() {
     const GenerationStart start = StartGeneration(ReadRequest());
     if (start.fixedCharacterUsed) state_.fixedCharacterUsed = true;
-    if (start.clearResultList) results_->clear();
+    if (start.clearResultList) results_->Clear();
     if (start.chartMoment && state_.chartRequested) state_.chartMoment = *start.chartMoment;
     if (start.message) {
         desktop_.ShowMessage(this, FromUtf8(start.message->text),
@@ -195,9 +186,12 @@ void GenerationPage::RunGeneration() {
     // The disabled start button is the run's only running flag.
     start_->setEnabled(false);
     stop_->setEnabled(true);
-    nameLimit_ = start.run.nameLimit;
+    progress_->setRange(0, start.run.nameLimit);
+    progress_->setValue(0);
+    runDrawing_.emplace(std::initializer_list<QWidget*>{results_, candidates_, progress_});
     const GenerationOutcome outcome = GenerateNames(start.run, *this);
-    emit progressChanged(outcome.namesMade, nameLimit_);
+    progress_->setValue(outcome.namesMade);
+    runDrawing_.reset();
     start_->setEnabled(true);
     stop_->setEnabled(false);
 }
@@ -231,10 +225,10 @@ NameSettings GenerationPage::CurrentSettings() {
 
 void GenerationPage::ListName(const ListedName& name) {
     const QString caption = FromUtf8(NameCandidateText(name.fullName, name.score));
-    QListWidgetItem* row = NameRow(caption, name);
-    results_->addItem(row);
-    results_->scrollToItem(row);
-    if (name.candidate) candidates_->addItem(NameRow(caption, name));
+    const QString surname = FromUtf8(name.surname);
+    const QString givenName = FromUtf8(name.givenName);
+    results_->scrollToItem(results_->item(results_->AddName(caption, surname, givenName), 0));
+    if (name.candidate) candidates_->AddName(caption, surname, givenName);
 }
 
 // Stop enables the start button; the run ends when it finds it enabled.
@@ -243,8 +237,8 @@ bool GenerationPage::StopRequested() {
 }
 
 void GenerationPage::ProcessPendingEvents(int namesMade) {
-    emit progressChanged(namesMade, nameLimit_);
-    QCoreApplication::processEvents();
+    progress_->setValue(namesMade);
+    runDrawing_->ProcessEvents();
 }
 
 void GenerationPage::Stop() {
@@ -253,9 +247,9 @@ void GenerationPage::Stop() {
 }
 
 void GenerationPage::CopyCandidates() {
-    if (candidates_->count() == 0) return;
+    if (candidates_->Count() == 0) return;
     QString names;
-    for (int row = 0; row < candidates_->count(); ++row) names += "\r\n" + candidates_->item(row)->text();
+    for (const QString& caption : candidates_->Captions()) names += "\r\n" + caption;
     QGuiApplication::clipboard()->setText(names);
     desktop_.ShowMessage(this, "候选名字已经复制到剪辑板", MessageIcon::Information);
 }

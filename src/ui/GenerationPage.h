@@ -9,12 +9,15 @@
 // while it goes on.
 #include <QWidget>
 
+#include <optional>
+
 #include "generation/GenerationRun.h"
+#include "ui/RepaintLimiter.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QProgressBar;
 class QPushButton;
 
 namespace velorin::app {
@@ -24,23 +27,18 @@ struct SharedState;
 namespace velorin::ui {
 
 class Desktop;
-
-// Every row of both lists remembers the surname and the given name it was
-// made from, under these item data roles.
-inline constexpr int kSurnameRole = Qt::UserRole;
-inline constexpr int kGivenNameRole = Qt::UserRole + 1;
+class NameList;
 
 class GenerationPage : public QWidget, private GenerationControls {
     Q_OBJECT
 public:
     GenerationPage(app::SharedState& state, Desktop& desktop, QWidget* parent = nullptr);
 
-    QListWidget* ResultList() const { return results_; }
-    QListWidget* CandidateList() const { return candidates_; }
-
-signals:
-    // After every name of a run, and once more when it ends.
-    void progressChanged(int namesMade, int nameLimit);
+    NameList* ResultList() const { return results_; }
+    NameList* CandidateList() const { return candidates_; }
+    // How many names the latest run has made out of how many it may make;
+    // the window shows it under its pages.
+    QProgressBar* Progress() const { return progress_; }
 
 private:
     void RunGeneration();
@@ -56,7 +54,7 @@ private:
 
     app::SharedState& state_;
     Desktop& desktop_;
-    int nameLimit_ = 0;
+    std::optional<RepaintLimiter> runDrawing_;
     QLineEdit* surname_;
     QComboBox* sex_;
     QComboBox* givenLength_;
@@ -72,8 +70,9 @@ private:
     QLineEdit* minute_;
     QCheckBox* candidateTicked_;
     QLineEdit* threshold_;
-    QListWidget* results_;
-    QListWidget* candidates_;
+    NameList* results_;
+    NameList* candidates_;
+    QProgressBar* progress_;
 };
 
 }  // namespace velorin::ui

@@ -2,7 +2,7 @@
 
 #include <QActionGroup>
 #include <QIcon>
-#include <QLabel>
+#include <QProgressBar>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -62,12 +62,7 @@ MainWindow::MainWindow(app::SharedState& state, Desktop& desktop, QWidget* paren
 
     BuildToolbar();
 
-    progress_ = new QLabel;
-    progress_->setObjectName("标签_进度");
-    statusBar()->addWidget(progress_, 1);
-    connect(generationPage_, &GenerationPage::progressChanged, this, [this](int namesMade, int nameLimit) {
-        progress_->setText(QStringLiteral("已生成名字：%1 / %2").arg(namesMade).arg(nameLimit));
-    });
+    statusBar()->addWidget(generationPage_->Progress(), 1);
 
     state_.cycleElementTable = CycleElementTable::Carried();
     resize(769, 570);

@@ -4,7 +4,6 @@
 #include <QMainWindow>
 
 class QActionGroup;
-class QLabel;
 class QTabWidget;
 
 namespace velorin::app {
@@ -32,7 +31,6 @@ private:
     QTabWidget* pages_;
     GenerationPage* generationPage_;
     EvaluationPage* evaluationPage_;
-    QLabel* progress_;
 };
 
 }  // namespace velorin::ui

@@ -1,15 +1,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include "MainWindowHarness.h"
 #include "text/GbkCodec.h"
-#include "ui/GenerationPage.h"
+#include "ui/NameList.h"
 
 namespace velorin::ui {
 namespace {
@@ -29,14 +30,16 @@ struct GenerationHarness : MainWindowHarness {
     void Select(const char* comboName, const QString& text) { Find<QComboBox>(comboName)->setCurrentText(text); }
     void Type(const char* editName, const QString& text) { Find<QLineEdit>(editName)->setText(text); }
     void Start() { Find<QPushButton>("按钮1")->click(); }
-    QStringList Rows(const char* listName) {
-        QStringList rows;
-        auto* list = Find<QListWidget>(listName);
-        for (int row = 0; row < list->count(); ++row) rows << list->item(row)->text();
-        return rows;
-    }
+    QStringList Rows(const char* listName) { return Find<NameList>(listName)->Captions(); }
     bool Idle() { return Find<QPushButton>("按钮1")->isEnabled() && !Find<QPushButton>("按钮2")->isEnabled(); }
-    GenerationPage* Page() { return window.findChild<GenerationPage*>(); }
+    // The names made so far, as the progress bar under the pages shows them.
+    int NamesMadeShown() { return Find<QProgressBar>("进度条_生成")->value(); }
+    // Runs `act` with the number of the row just added to the result list.
+    void WhenListed(std::function<void(int row)> act) {
+        auto* results = Find<NameList>("超级列表框1");
+        QObject::connect(results->model(), &QAbstractItemModel::rowsInserted,
+                         [act](const QModelIndex&, int first, int) { act(first); });
+    }
 
     QTemporaryDir folder;
     const QStringList threeEntries = {"浩", "然", "宇"};
@@ -49,26 +52,26 @@ class GenerationWindowTest : public ::testing::Test, public GenerationHarness {}
 TEST_F(GenerationWindowTest, RunListsEveryNameWithItsScoreAndWhatItWasMadeFrom) {
     WriteLibrary("zm.fne", threeEntries);
     Select("组合框_个数", "1");
-    Find<QListWidget>("超级列表框1")->addItem("李四[70分]");  // left from an earlier run
+    auto* results = Find<NameList>("超级列表框1");
+    results->AddName("李四[70分]");  // left from an earlier run
     Start();
 
-    auto* results = Find<QListWidget>("超级列表框1");
-    ASSERT_EQ(results->count(), 3);  // the three names, then only repeats until the run gives up
+    ASSERT_EQ(results->Count(), 3);  // the three names, then only repeats until the run gives up
     QStringList givenNames;
-    for (int row = 0; row < results->count(); ++row) {
-        const QListWidgetItem* item = results->item(row);
-        const QString given = item->data(kGivenNameRole).toString();
+    for (int row = 0; row < results->Count(); ++row) {
+        const QString given = results->GivenName(row);
+        const QString caption = results->Caption(row);
         givenNames << given;
-        EXPECT_EQ(item->data(kSurnameRole).toString(), "张");
-        EXPECT_TRUE(item->text().startsWith("张" + given + "[")) << item->text().toStdString();
-        EXPECT_TRUE(item->text().endsWith("分]")) << item->text().toStdString();
+        EXPECT_EQ(results->Surname(row), "张");
+        EXPECT_TRUE(caption.startsWith("张" + given + "[")) << caption.toStdString();
+        EXPECT_TRUE(caption.endsWith("分]")) << caption.toStdString();
     }
     givenNames.sort();
     QStringList expected = threeEntries;
     expected.sort();
     EXPECT_EQ(givenNames, expected);
     EXPECT_TRUE(Idle());
-    EXPECT_TRUE(Find<QLabel>("标签_进度")->text().endsWith("/ 5000"));
+    EXPECT_GT(NamesMadeShown(), 500);  // more than 500 repeats in a row ended it
 }
 
 TEST_F(GenerationWindowTest, CandidatesFollowTheBoxAndTheThreshold) {
@@ -80,7 +83,7 @@ TEST_F(GenerationWindowTest, CandidatesFollowTheBoxAndTheThreshold) {
         bool allCandidates;
     };
     for (const Case& run : {Case{true, "0", true}, Case{true, "101", false}, Case{false, "0", false}}) {
-        Find<QListWidget>("列表框1")->clear();
+        Find<NameList>("列表框1")->Clear();
         Find<QCheckBox>("选择框_候选")->setChecked(run.ticked);
         Type("编辑框1", run.threshold);
         Start();
@@ -92,33 +95,33 @@ TEST_F(GenerationWindowTest, CandidatesFollowTheBoxAndTheThreshold) {
 TEST_F(GenerationWindowTest, StopHandledBetweenNamesEndsTheRunAfterTheNextName) {
     WriteLibrary("zm.fne", manyEntries);
     auto* stop = Find<QPushButton>("按钮2");
-    int lastMade = 0;
-    bool runningStateShown = true;
-    QObject::connect(Page(), &GenerationPage::progressChanged, [&](int namesMade, int) {
-        lastMade = namesMade;
-        runningStateShown &= namesMade > 3 || (!Find<QPushButton>("按钮1")->isEnabled() && stop->isEnabled());
-        // A click the user makes while name 3 is being made waits among the
-        // pending events.
-        if (namesMade == 3) QMetaObject::invokeMethod(stop, &QPushButton::click, Qt::QueuedConnection);
+    bool runningWhileListing = true;
+    int madeWhenStopped = -1;
+    WhenListed([&](int row) {
+        runningWhileListing &= madeWhenStopped >= 0 || (!Find<QPushButton>("按钮1")->isEnabled() && stop->isEnabled());
+        if (row != 2) return;
+        // The user's click waits among the pending events while the third
+        // name is made.
+        madeWhenStopped = NamesMadeShown() + 1;
+        QMetaObject::invokeMethod(stop, &QPushButton::click, Qt::QueuedConnection);
     });
     Start();
-    EXPECT_TRUE(runningStateShown);
-    EXPECT_EQ(lastMade, 4);
+    EXPECT_TRUE(runningWhileListing);
+    EXPECT_EQ(NamesMadeShown(), madeWhenStopped + 1);
     EXPECT_TRUE(Idle());
 }
 
 TEST_F(GenerationWindowTest, InputsChangedDuringARunCountFromTheNextName) {
     WriteLibrary("zm.fne", manyEntries);
-    auto* stop = Find<QPushButton>("按钮2");
-    QObject::connect(Page(), &GenerationPage::progressChanged, [&](int namesMade, int) {
-        if (namesMade == 2) Select("组合框_个数", "3");
-        if (namesMade == 4) stop->click();
+    WhenListed([&](int row) {
+        if (row == 1) Select("组合框_个数", "3");
+        if (row == 3) Find<QPushButton>("按钮2")->click();
     });
     Start();
-    auto* results = Find<QListWidget>("超级列表框1");
-    ASSERT_GE(results->count(), 2);
-    EXPECT_EQ(results->item(0)->data(kGivenNameRole).toString().size(), 2);
-    EXPECT_EQ(results->item(results->count() - 1)->data(kGivenNameRole).toString().size(), 3);
+    auto* results = Find<NameList>("超级列表框1");
+    ASSERT_EQ(results->Count(), 4);
+    EXPECT_EQ(results->GivenName(1).size(), 2);
+    EXPECT_EQ(results->GivenName(3).size(), 3);
 }
 
 TEST_F(GenerationWindowTest, FailedStartsShowTheirMessageAndStayIdle) {
@@ -143,8 +146,8 @@ TEST_F(GenerationWindowTest, FailedStartsShowTheirMessageAndStayIdle) {
     for (const Case& test : cases) {
         GenerationHarness fresh;
         test.arrange(fresh);
-        fresh.Find<QListWidget>("超级列表框1")->addItem("李四[70分]");
-        fresh.Find<QListWidget>("列表框1")->addItem("李四[70分]");
+        fresh.Find<NameList>("超级列表框1")->AddName("李四[70分]");
+        fresh.Find<NameList>("列表框1")->AddName("李四[70分]");
         fresh.Start();
         EXPECT_EQ(fresh.desktop.messages, std::vector{test.message}) << test.what;
         EXPECT_EQ(fresh.Rows("超级列表框1").isEmpty(), test.resultsCleared) << test.what;

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -14,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "MainWindowHarness.h"
+#include "ui/NameList.h"
 #include "ui/SongFont.h"
 
 namespace velorin::ui {
@@ -23,8 +23,8 @@ class MainWindowTest : public ::testing::Test, public MainWindowHarness {
 protected:
     QAction* ToolbarButton(int index) { return Find<QToolBar>("工具条1")->actions().at(index); }
     QTabWidget* Pages() { return Find<QTabWidget>("选择夹1"); }
-    QListWidget* Candidates() { return Find<QListWidget>("列表框1"); }
-    QListWidget* Results() { return Find<QListWidget>("超级列表框1"); }
+    NameList* Candidates() { return Find<NameList>("列表框1"); }
+    NameList* Results() { return Find<NameList>("超级列表框1"); }
 };
 
 TEST_F(MainWindowTest, StartsOnTheNamingPageReadyToRun) {
@@ -134,7 +134,8 @@ TEST_F(MainWindowTest, EvaluationButtonPutsTheCursorIntoTheSurnameBox) {
 }
 
 TEST_F(MainWindowTest, CopyPutsEveryCandidateAfterALineBreak) {
-    Candidates()->addItems({"张浩然[86分]", "张子涵[80分]"});
+    Candidates()->AddName("张浩然[86分]");
+    Candidates()->AddName("张子涵[80分]");
     Find<QPushButton>("按钮5")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "\r\n张浩然[86分]\r\n张子涵[80分]");
     const RecordedMessage copied{"候选名字已经复制到剪辑板", MessageIcon::Information};
@@ -149,11 +150,12 @@ TEST_F(MainWindowTest, CopyOfNoCandidatesLeavesTheClipboardAlone) {
 }
 
 TEST_F(MainWindowTest, ClearEmptiesOnlyTheCandidates) {
-    Results()->addItems({"张浩然[86分]", "张一[60分]"});
-    Candidates()->addItem("张浩然[86分]");
+    Results()->AddName("张浩然[86分]");
+    Results()->AddName("张一[60分]");
+    Candidates()->AddName("张浩然[86分]");
     Find<QPushButton>("按钮4")->click();
-    EXPECT_EQ(Candidates()->count(), 0);
-    EXPECT_EQ(Results()->count(), 2);
+    EXPECT_EQ(Candidates()->Count(), 0);
+    EXPECT_EQ(Results()->Captions(), (QStringList{"张浩然[86分]", "张一[60分]"}));
 }
 
 TEST_F(MainWindowTest, StopEnablesStartAndDisablesItself) {
