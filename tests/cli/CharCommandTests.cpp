@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "CliRunner.h"
@@ -45,4 +47,22 @@ TEST(CharCommand, RejectsEmptyAndBrokenText) {
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
     }
+}
+
+TEST(CharCommand, WithoutTheConversionFileKeepsTheCharacterAsTyped) {
+    // A program copied without its conversion configuration still answers;
+    // only the traditional form falls back to the character itself.
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("velorin-bare-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::filesystem::path(VELORIN_BINARY_DIR) / "velorin-cli", folder / "velorin-cli",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string out = (folder / "out.json").string();
+    const std::string command = (folder / "velorin-cli").string() + " char 宝 --json >" + out;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto objects = JsonLines(ReadAll(out));
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0]["traditional"], "宝");
+    EXPECT_EQ(objects[0]["grid"], 20);
 }
