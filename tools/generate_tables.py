@@ -154,12 +154,11 @@ def is_toneless(reading):
 
 def element_of_reading(reading):
     """The element of a syllable by its initial."""
-    syllable = "".join(c for c in unicodedata.normalize("NFD", reading) if not unicodedata.combining(c))
+    syllable = without_tones(reading)
     if syllable[:2] in ("zh", "ch", "sh"):
         return "火"
-    initial = syllable[:1]
     for element, initials in (("木", "gkjqx"), ("火", "dtnl"), ("土", "yw"), ("金", "zcsr"), ("水", "bpmfh")):
-        if initial in initials:
+        if syllable[:1] and syllable[0] in initials:
             return element
     return "土"  # a syllable without an initial
 
@@ -190,16 +189,17 @@ class Tables:
         return forms
 
     def grid_strokes(self):
-        return "".join(f"{c}{self.unihan.numerology_count(self.traditional(c)):>2} " for c in self.characters)
+        counts = [self.unihan.numerology_count(self.traditional(c)) for c in self.characters]
+        assert all(1 <= count <= 99 for count in counts), "a grid count must fit two characters"
+        return "".join(f"{c}{count:>2} " for c, count in zip(self.characters, counts))
 
     def kangxi_lists(self):
-        traditional_forms = set(self.simplified_forms())
+        """A character stands in the list of each traditional character it may
+        stand for; a character without candidates, such as a traditional one,
+        in its own list."""
         lists = {}
         for character in self.characters:
-            counts = {self.unihan.numerology_count(t) for t in self.candidates.get(character, [character])}
-            if character in traditional_forms:
-                counts.add(self.unihan.numerology_count(character))
-            for count in counts:
+            for count in {self.unihan.numerology_count(t) for t in self.candidates.get(character, [character])}:
                 lists.setdefault(count, []).append(character)
         return "".join(f"{count} {''.join(lists[count])}\n" for count in sorted(lists))
 
@@ -208,6 +208,7 @@ class Tables:
 
     def element_lists(self):
         named = {c: element for element, run in NAMED_ELEMENTS.items() for c in run}
+        assert len(named) == sum(map(len, NAMED_ELEMENTS.values())), "a character is named for two elements"
 
         def own_element(character):
             if character in named:
