@@ -8,7 +8,7 @@ namespace velorin {
 namespace {
 
 // Days from 1970-01-01 to a proleptic Gregorian date (H. Hinnant's algorithm).
-long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+constexpr long long DaysFromCivil(long long year, unsigned month, unsigned day) {
     year -= month <= 2;
     const long long era = (year >= 0 ? year : year - 399) / 400;
     const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
@@ -31,7 +31,9 @@ DateTimeParts CivilFromDays(long long days) {
     return parts;
 }
 
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+// constexpr, so that date-times built during static initialisation elsewhere
+// never see an offset that is not set yet.
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 
