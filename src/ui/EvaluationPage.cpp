@@ -37,6 +37,29 @@ EvaluationPage::EvaluationPage(QWidget* parent) : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
     page->addLayout(inputs);
     page->addWidget(report_, 1);
+
+    connect(analyse_, &QPushButton::clicked, this, &EvaluationPage::evaluationRequested);
+}
+
+std::string EvaluationPage::Surname() const {
+    return surname_->text().toStdString();
+}
+
+std::string EvaluationPage::GivenName() const {
+    return givenName_->text().toStdString();
+}
+
+BirthDateTexts EvaluationPage::BirthDate() const {
+    return {year_->text().toStdString(), month_->text().toStdString(), day_->text().toStdString(),
+            hour_->text().toStdString(), minute_->text().toStdString()};
+}
+
+void EvaluationPage::SetBirthDate(const BirthDateTexts& date) {
+    year_->setText(QString::fromStdString(date.year));
+    month_->setText(QString::fromStdString(date.month));
+    day_->setText(QString::fromStdString(date.day));
+    hour_->setText(QString::fromStdString(date.hour));
+    minute_->setText(QString::fromStdString(date.minute));
 }
 
 }  // namespace velorin::ui

@@ -3,6 +3,10 @@
 // starts the evaluation and the rich edit box that shows the report.
 #include <QWidget>
 
+#include <string>
+
+#include "ui/EvaluationEntries.h"
+
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
@@ -16,6 +20,16 @@ public:
 
     QLineEdit* SurnameBox() const { return surname_; }
     QTextEdit* ReportBox() const { return report_; }
+
+    std::string Surname() const;
+    std::string GivenName() const;
+    // The birth-date boxes 编辑框2, 3, 5, 12 and 13.
+    BirthDateTexts BirthDate() const;
+    void SetBirthDate(const BirthDateTexts& date);
+
+signals:
+    // The button "开始分析" was clicked.
+    void evaluationRequested();
 
 private:
     QLineEdit* surname_;

@@ -196,6 +196,11 @@ void GenerationPage::RunGeneration() {
     stop_->setEnabled(false);
 }
 
+BirthDateTexts GenerationPage::BirthDate() const {
+    return {year_->text().toStdString(), month_->text().toStdString(), day_->text().toStdString(),
+            hour_->text().toStdString(), minute_->text().toStdString()};
+}
+
 GenerationRequest GenerationPage::ReadRequest() const {
     GenerationRequest request;
     request.surname = surname_->text().toStdString();

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "generation/GenerationRun.h"
+#include "ui/EvaluationEntries.h"
 #include "ui/RepaintLimiter.h"
 
 class QCheckBox;
@@ -34,6 +35,8 @@ class GenerationPage : public QWidget, private GenerationControls {
 public:
     GenerationPage(app::SharedState& state, Desktop& desktop, QWidget* parent = nullptr);
 
+    // The birth-date boxes 编辑框7, 8, 9, 11 and 10 as typed.
+    BirthDateTexts BirthDate() const;
     NameList* ResultList() const { return results_; }
     NameList* CandidateList() const { return candidates_; }
     // How many names the latest run has made out of how many it may make;

@@ -9,9 +9,12 @@
 #include <QToolBar>
 
 #include "app/SharedState.h"
+#include "ui/ColouredText.h"
 #include "ui/Desktop.h"
+#include "ui/EvaluationEntries.h"
 #include "ui/EvaluationPage.h"
 #include "ui/GenerationPage.h"
+#include "ui/NameList.h"
 #include "ui/ReferencePages.h"
 #include "ui/SmallWindows.h"
 #include "ui/SongFont.h"
@@ -64,6 +67,16 @@ MainWindow::MainWindow(app::SharedState& state, Desktop& desktop, QWidget* paren
 
     statusBar()->addWidget(generationPage_->Progress(), 1);
 
+    connect(evaluationPage_, &EvaluationPage::evaluationRequested, this, &MainWindow::EvaluateTypedName);
+    NameList* results = generationPage_->ResultList();
+    NameList* candidates = generationPage_->CandidateList();
+    // A candidate row brings its birth date to the evaluation page; a result
+    // row leaves the page's date as it was.
+    connect(results, &NameList::doubleClicked, this,
+            [this, results](const QModelIndex& cell) { EvaluateRow(*results, cell.row(), false); });
+    connect(candidates, &NameList::doubleClicked, this,
+            [this, candidates](const QModelIndex& cell) { EvaluateRow(*candidates, cell.row(), true); });
+
     state_.cycleElementTable = CycleElementTable::Carried();
     resize(769, 570);
 }
@@ -111,6 +124,28 @@ void MainWindow::OnToolbarButton(int index) {
             break;
         case 7: pages_->setCurrentIndex(HelpPage); break;
     }
+}
+
+void MainWindow::EvaluateTypedName() {
+    const std::string surname = evaluationPage_->Surname();
+    const std::string givenName = evaluationPage_->GivenName();
+    if (surname.empty() || givenName.empty()) return;
+    ShowReport(TypedNameRequest(surname, givenName, evaluationPage_->BirthDate(), generationPage_->BirthDate(),
+                                state_.fixedCharacterUsed));
+}
+
+void MainWindow::EvaluateRow(const NameList& list, int row, bool copiesBirthDate) {
+    const std::optional<std::string> rowScore = RowScore(list.Caption(row).toStdString());
+    if (!rowScore) return;
+    if (copiesBirthDate) evaluationPage_->SetBirthDate(generationPage_->BirthDate());
+    ShowReport(RowRequest(list.Surname(row).toStdString(), list.GivenName(row).toStdString(), *rowScore,
+                          generationPage_->BirthDate(), evaluationPage_->BirthDate(), state_.fixedCharacterUsed));
+    pages_->setCurrentIndex(EvaluatingPage);
+    toolbarButtons_->actions().at(1)->setChecked(true);
+}
+
+void MainWindow::ShowReport(const EvaluationRequest& request) {
+    ShowColouredLines(evaluationPage_->ReportBox(), BuildEvaluationReport(request).lines);
 }
 
 }  // namespace velorin::ui

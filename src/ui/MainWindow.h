@@ -3,6 +3,8 @@
 // opens a small window, and the five pages of 选择夹1.
 #include <QMainWindow>
 
+#include "evaluation/EvaluationReport.h"
+
 class QActionGroup;
 class QTabWidget;
 
@@ -15,6 +17,7 @@ namespace velorin::ui {
 class Desktop;
 class EvaluationPage;
 class GenerationPage;
+class NameList;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -24,6 +27,9 @@ public:
 private:
     void BuildToolbar();
     void OnToolbarButton(int index);
+    void EvaluateTypedName();
+    void EvaluateRow(const NameList& list, int row, bool copiesBirthDate);
+    void ShowReport(const EvaluationRequest& request);
 
     app::SharedState& state_;
     Desktop& desktop_;

@@ -5,6 +5,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "embedded/HelpText.h"
+#include "embedded/ThreeTalentsText.h"
 #include "lookups/Number81Table.h"
 
 namespace velorin::ui {
@@ -65,11 +67,11 @@ QWidget* BuildNumberTablePage() {
 }
 
 QWidget* BuildThreeTalentsPage() {
-    return TextPage("编辑框6", {});
+    return TextPage("编辑框6", embedded::ThreeTalentsText());
 }
 
 QWidget* BuildHelpPage() {
-    return TextPage("编辑框4", {});
+    return TextPage("编辑框4", embedded::HelpText());
 }
 
 }  // namespace velorin::ui

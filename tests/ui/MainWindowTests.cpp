@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -86,6 +87,11 @@ TEST_F(MainWindowTest, NumberTableListHoldsTheEightyOneRows) {
         EXPECT_EQ(list->topLevelItem(row.item)->text(1), row.grade);
     }
     EXPECT_TRUE(list->topLevelItem(0)->text(5).startsWith("万事万物的基本数。"));
+}
+
+TEST_F(MainWindowTest, ReferencePagesShowTheirTexts) {
+    EXPECT_TRUE(Find<QPlainTextEdit>("编辑框6")->toPlainText().startsWith("一 一 一\n木 木 木\n二 二 二\n"));
+    EXPECT_TRUE(Find<QPlainTextEdit>("编辑框4")->toPlainText().startsWith("问：我都生成名字好久了"));
 }
 
 TEST_F(MainWindowTest, CreationFillsTheCycleElementTable) {
