@@ -32,8 +32,7 @@ DayAndHour AsDayAndHour(const DateTime& moment) {
 long long DayNumber(int year, int month, int day) { return std::llround(DateTime::FromParts(year, month, day, 0).Days()); }
 
 // The calendar covers 19 February 1901 (the first day of the lunar year 1901)
-// to 31 December 2048. (Function-local, as the date-time's own constants may
-// not be set up yet while namespace-scope values are initialised.)
+// to 31 December 2048.
 bool InRange(const DayAndHour& moment) {
     static const long long kFirstDay = DayNumber(1901, 2, 19);
     static const long long kEndDay = DayNumber(2049, 1, 1);
