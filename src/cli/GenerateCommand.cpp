@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/BirthOption.h"
 #include "cli/CommandRegistry.h"
-#include "cli/JsonOutput.h"
 #include "generation/GenerationRun.h"
 #include "platform/System.h"
 
@@ -103,10 +104,13 @@ int Generate(const GenerateOptions& options) {
     FixedControls controls(settings, options.json);
     const GenerationOutcome outcome = GenerateNames(start.run, controls);
     if (options.json) {
-        PrintJsonLine({{"names", std::move(controls.Listed())},
-                       {"tried", outcome.namesMade},
-                       {"ended", EndName(outcome.ended)},
-                       {"lacking", start.run.lackingText}});
+        const nlohmann::json result = {{"names", std::move(controls.Listed())},
+                                       {"tried", outcome.namesMade},
+                                       {"ended", EndName(outcome.ended)},
+                                       {"lacking", start.run.lackingText}};
+        // A surname typed in another encoding is echoed with replacement
+        // marks rather than ending the program.
+        std::cout << result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     }
     return 0;
 }

@@ -6,10 +6,11 @@
 #include <memory>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "birthchart/ElementBalance.h"
 #include "cli/BirthOption.h"
 #include "cli/CommandRegistry.h"
-#include "cli/JsonOutput.h"
 #include "generation/NameScore.h"
 #include "lookups/Number81Table.h"
 #include "text/Utf8Text.h"
@@ -91,7 +92,9 @@ int PrintScore(const ScoreOptions& options) {
         }
     }
     if (options.json) {
-        PrintJsonLine(json);
+        // A lacking text typed in another encoding is echoed with replacement
+        // marks rather than ending the program.
+        std::cout << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else {
         std::cout << "基础分 " << result.base << "\n出生日期加分 " << result.adjustment << "\n得分 " << result.score
                   << '\n';

@@ -12,24 +12,36 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kReplacementCharacter = "\uFFFD";
 
-bool IsValidUtf8(std::string_view bytes) {
+// The bytes as UTF-8, each ill-formed sequence replaced by U+FFFD (so that
+// the line holding it is skipped); `repairs` counts the replacements.
+std::string RepairedUtf8(std::string_view bytes, int& repairs) {
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const auto length = static_cast<int32_t>(bytes.size());
+    std::string text;
+    text.reserve(bytes.size());
     for (int32_t i = 0; i < length;) {
+        const int32_t start = i;
         UChar32 c;
         U8_NEXT(data, i, length, c);
-        if (c < 0) return false;
+        if (c < 0) {
+            text += kReplacementCharacter;
+            ++repairs;
+        } else {
+            text.append(bytes.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+        }
     }
-    return true;
+    return text;
 }
 
-// The content as UTF-8. A file that reads as UTF-8 is taken as such: GBK
-// text of Chinese characters practically never forms valid UTF-8, while a
-// library saved by a UTF-8 editor would otherwise turn into garbage.
+// The content as UTF-8. A file with a byte-order mark, or one that reads as
+// UTF-8 throughout, is taken as UTF-8: GBK text of Chinese characters
+// practically never forms valid UTF-8, while a library saved by a UTF-8
+// editor would otherwise turn into garbage.
 std::string DecodedContent(std::string_view content) {
-    if (content.starts_with(kByteOrderMark)) return std::string(content.substr(kByteOrderMark.size()));
-    if (IsValidUtf8(content)) return std::string(content);
-    return text::GbkToUtf8(content).text;
+    const bool marked = content.starts_with(kByteOrderMark);
+    int repairs = 0;
+    std::string utf8 = RepairedUtf8(marked ? content.substr(kByteOrderMark.size()) : content, repairs);
+    return marked || repairs == 0 ? utf8 : text::GbkToUtf8(content).text;
 }
 
 }  // namespace

@@ -76,6 +76,13 @@ TEST(GenerateCommand, SeedRepeatsARunAndInputsShapeTheNames) {
     }
 }
 
+TEST(GenerateCommand, ASurnameThatIsNotUtf8IsEchoedWithReplacementMarks) {
+    FixtureLibrary library("浩\n");
+    nlohmann::json result = RunJson("--surname \"$(printf '\\377')\" --count 1 --names 1" + library.Option());
+    ASSERT_EQ(result["names"].size(), 1u);
+    EXPECT_EQ(result["names"][0]["name"], "\uFFFD浩");
+}
+
 TEST(GenerateCommand, UserErrorsExitWithTheRunsMessages) {
     FixtureLibrary library("浩\n");
     FixtureLibrary empty(" \r\n\r\n");

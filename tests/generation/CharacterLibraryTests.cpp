@@ -28,6 +28,7 @@ TEST(CharacterLibrary, ReadsEveryWayALibraryIsSaved) {
         {"blank lines and blanks around entries", Gbk("\r\n\r\n 浩 \r\n\r\n\r\n\u3000然\u3000\r\n  \r\n"), {"浩", "然"}},
         {"an entry of two characters stays whole", Gbk("浩然\r\n德\r\n"), {"浩然", "德"}},
         {"a line that is not text is skipped", Gbk("浩\r\n") + "\x81\x20\r\n" + Gbk("然\r\n"), {"浩", "然"}},
+        {"a UTF-8 line that is not text is skipped", "\xEF\xBB\xBF浩\n\xFF\xFE\n然\n", {"浩", "然"}},
         {"empty", "", {}},
         {"only blanks", Gbk(" \r\n\u3000\r\n"), {}},
     };
