@@ -232,7 +232,10 @@ void GenerationPage::ListName(const ListedName& name) {
     const QString caption = FromUtf8(NameCandidateText(name.fullName, name.score));
     const QString surname = FromUtf8(name.surname);
     const QString givenName = FromUtf8(name.givenName);
-    results_->scrollToItem(results_->item(results_->AddName(caption, surname, givenName), 0));
+    results_->AddName(caption, surname, givenName);
+    // The new row is the last; scrolling to the bottom also brings the list's
+    // extent up to date first, which scrolling to the row would not.
+    results_->scrollToBottom();
     if (name.candidate) candidates_->AddName(caption, surname, givenName);
 }
 

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -90,6 +91,17 @@ TEST_F(GenerationWindowTest, CandidatesFollowTheBoxAndTheThreshold) {
         EXPECT_EQ(Rows("列表框1"), run.allCandidates ? Rows("超级列表框1") : QStringList{})
             << run.ticked << run.threshold.toStdString();
     }
+}
+
+TEST_F(GenerationWindowTest, NewestNameIsInView) {
+    WriteLibrary("zm.fne", manyEntries);
+    window.show();
+    Start();
+    QCoreApplication::processEvents();
+    auto* results = Find<NameList>("超级列表框1");
+    ASSERT_GT(results->Count(), 50);
+    const QRect newest = results->visualRect(results->model()->index(results->Count() - 1, 0));
+    EXPECT_TRUE(results->viewport()->rect().contains(newest));
 }
 
 TEST_F(GenerationWindowTest, StopHandledBetweenNamesEndsTheRunAfterTheNextName) {
