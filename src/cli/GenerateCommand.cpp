@@ -133,8 +133,8 @@ const CommandRegistration kGenerate([](CLI::App& app, int& exitCode) {
     command->add_option("--birth", options->birth, "birth date and hour YYYY-MM-DDTHH")->capture_default_str();
     command->add_option("--threshold", options->threshold, "score that makes a name a candidate")
         ->capture_default_str();
-    command->add_option("--names", options->names, "names to make at most")
-        ->check(CLI::PositiveNumber)
+    command->add_option("--names", options->names, "names to make at most, as a run of the window at most")
+        ->check(CLI::Range(1, 5000))
         ->capture_default_str();
     command->add_option("--seed", options->seed, "seed of the draws, to repeat a run");
     command->add_option("--library", options->library, "character library file instead of zm.fne / zw.fne");
