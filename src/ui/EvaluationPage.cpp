@@ -17,16 +17,10 @@ EvaluationPage::EvaluationPage(QWidget* parent) : QWidget(parent) {
     inputs->addWidget(MakeLabel("标签8", "性别"));
     inputs->addWidget(MakeCombo("组合框_性别2", {"男", "女"}, "男"));
     inputs->addWidget(MakeLabel("标签29", "出生日期："));
-    inputs->addWidget(year_ = MakeEdit("编辑框2", {}, 2));
-    inputs->addWidget(MakeLabel("标签27", "年"));
-    inputs->addWidget(month_ = MakeEdit("编辑框3", {}, 1));
-    inputs->addWidget(MakeLabel("标签26", "月"));
-    inputs->addWidget(day_ = MakeEdit("编辑框5", {}, 1));
-    inputs->addWidget(MakeLabel("标签28", "日"));
-    inputs->addWidget(hour_ = MakeEdit("编辑框12", {}, 1));
-    inputs->addWidget(MakeLabel("标签6", "时"));
-    inputs->addWidget(minute_ = MakeEdit("编辑框13", {}, 1));
-    inputs->addWidget(MakeLabel("标签35", "分"));
+    birthDate_.emplace(*inputs,
+                       std::array<DateBoxNames, 5>{{{"编辑框2", "标签27"}, {"编辑框3", "标签26"}, {"编辑框5", "标签28"},
+                                                    {"编辑框12", "标签6"}, {"编辑框13", "标签35"}}},
+                       BirthDateTexts{});
     inputs->addStretch();
     inputs->addWidget(analyse_ = MakeButton("按钮_分析", "开始分析"));
 
@@ -50,16 +44,11 @@ std::string EvaluationPage::GivenName() const {
 }
 
 BirthDateTexts EvaluationPage::BirthDate() const {
-    return {year_->text().toStdString(), month_->text().toStdString(), day_->text().toStdString(),
-            hour_->text().toStdString(), minute_->text().toStdString()};
+    return birthDate_->Texts();
 }
 
 void EvaluationPage::SetBirthDate(const BirthDateTexts& date) {
-    year_->setText(QString::fromStdString(date.year));
-    month_->setText(QString::fromStdString(date.month));
-    day_->setText(QString::fromStdString(date.day));
-    hour_->setText(QString::fromStdString(date.hour));
-    minute_->setText(QString::fromStdString(date.minute));
+    birthDate_->SetTexts(date);
 }
 
 }  // namespace velorin::ui

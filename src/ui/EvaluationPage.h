@@ -3,8 +3,10 @@
 // starts the evaluation and the rich edit box that shows the report.
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
+#include "ui/DateBoxes.h"
 #include "ui/EvaluationEntries.h"
 
 class QLineEdit;
@@ -34,11 +36,7 @@ signals:
 private:
     QLineEdit* surname_;
     QLineEdit* givenName_;
-    QLineEdit* year_;
-    QLineEdit* month_;
-    QLineEdit* day_;
-    QLineEdit* hour_;
-    QLineEdit* minute_;
+    std::optional<DateBoxes> birthDate_;
     QPushButton* analyse_;
     QTextEdit* report_;
 };

@@ -87,16 +87,10 @@ GenerationPage::GenerationPage(app::SharedState& state, Desktop& desktop, QWidge
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(MakeCombo("组合框1", {"出生日期", "预产期"}, "出生日期"));
     dateRow->addWidget(MakeLabel("标签5", "："));
-    dateRow->addWidget(year_ = MakeEdit("编辑框7", "2016", 2));
-    dateRow->addWidget(MakeLabel("标签30", "年"));
-    dateRow->addWidget(month_ = MakeEdit("编辑框8", "5", 1));
-    dateRow->addWidget(MakeLabel("标签31", "月"));
-    dateRow->addWidget(day_ = MakeEdit("编辑框9", "5", 1));
-    dateRow->addWidget(MakeLabel("标签32", "日"));
-    dateRow->addWidget(hour_ = MakeEdit("编辑框11", "5", 1));
-    dateRow->addWidget(MakeLabel("标签33", "时"));
-    dateRow->addWidget(minute_ = MakeEdit("编辑框10", "5", 1));
-    dateRow->addWidget(MakeLabel("标签34", "分"));
+    birthDate_.emplace(*dateRow,
+                       std::array<DateBoxNames, 5>{{{"编辑框7", "标签30"}, {"编辑框8", "标签31"}, {"编辑框9", "标签32"},
+                                                    {"编辑框11", "标签33"}, {"编辑框10", "标签34"}}},
+                       BirthDateTexts{"2016", "5", "5", "5", "5"});
     dateRow->addWidget(MakeLabel("标签37", "（阳历）"));
     dateRow->addStretch();
     dateRow->addWidget(candidateTicked_ = MakeCheckBox("选择框_候选", "高于", true));
@@ -197,8 +191,7 @@ void GenerationPage::RunGeneration() {
 }
 
 BirthDateTexts GenerationPage::BirthDate() const {
-    return {year_->text().toStdString(), month_->text().toStdString(), day_->text().toStdString(),
-            hour_->text().toStdString(), minute_->text().toStdString()};
+    return birthDate_->Texts();
 }
 
 GenerationRequest GenerationPage::ReadRequest() const {
@@ -207,10 +200,11 @@ GenerationRequest GenerationPage::ReadRequest() const {
     request.sex = sex_->currentText().toStdString();
     request.fixedCharacterTicked = fixedTicked_->isChecked();
     request.fixedCharacter = fixedCharacter_->text().toStdString();
-    request.year = NumberIn(year_);
-    request.month = NumberIn(month_);
-    request.day = NumberIn(day_);
-    request.hour = NumberIn(hour_);
+    const BirthDateTexts date = BirthDate();
+    request.year = text::TextToInteger(date.year);
+    request.month = text::TextToInteger(date.month);
+    request.day = text::TextToInteger(date.day);
+    request.hour = text::TextToInteger(date.hour);
     request.libraryDirectory = state_.libraryDirectory;
     return request;
 }
@@ -220,9 +214,10 @@ NameSettings GenerationPage::CurrentSettings() {
     settings.givenCount = NumberIn(givenLength_);
     settings.fixedCharacterTicked = fixedTicked_->isChecked();
     settings.fixedPosition = NumberIn(fixedPosition_);
-    settings.year = NumberIn(year_);
-    settings.month = NumberIn(month_);
-    settings.day = NumberIn(day_);
+    const BirthDateTexts date = BirthDate();
+    settings.year = text::TextToInteger(date.year);
+    settings.month = text::TextToInteger(date.month);
+    settings.day = text::TextToInteger(date.day);
     settings.candidatesTicked = candidateTicked_->isChecked();
     settings.threshold = NumberIn(threshold_);
     return settings;

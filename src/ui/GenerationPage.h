@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "generation/GenerationRun.h"
+#include "ui/DateBoxes.h"
 #include "ui/EvaluationEntries.h"
 #include "ui/RepaintLimiter.h"
 
@@ -66,11 +67,7 @@ private:
     QLineEdit* fixedCharacter_;
     QPushButton* start_;
     QPushButton* stop_;
-    QLineEdit* year_;
-    QLineEdit* month_;
-    QLineEdit* day_;
-    QLineEdit* hour_;
-    QLineEdit* minute_;
+    std::optional<DateBoxes> birthDate_;
     QCheckBox* candidateTicked_;
     QLineEdit* threshold_;
     NameList* results_;
