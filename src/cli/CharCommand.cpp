@@ -8,8 +8,8 @@
 
 #include "cli/CommandRegistry.h"
 #include "cli/JsonOutput.h"
+#include "evaluation/NameSound.h"
 #include "lookups/CharacterLookups.h"
-#include "lookups/PinyinTable.h"
 #include "text/Utf8Text.h"
 
 namespace velorin::cli {
@@ -34,7 +34,7 @@ nlohmann::json DescribeCharacter(const std::string& character) {
             {"fallback", FallbackStrokeCount(character)},
             {"element", PronunciationElement(character)},
             {"traditional", ToTraditional(character)},
-            {"pinyin", std::string(CarriedFirstReading(character))}};
+            {"pinyin", NameSoundText(character)}};
 }
 
 // "char=张 grid=11 kangxi=11 fallback=7 element=火 traditional=張 pinyin=zhāng"

@@ -10,6 +10,7 @@
 
 #include "cli/BirthOption.h"
 #include "cli/CommandRegistry.h"
+#include "cli/JsonOutput.h"
 #include "evaluation/EvaluationReport.h"
 #include "text/IntegerText.h"
 #include "text/Utf8Text.h"
@@ -80,10 +81,8 @@ int PrintReport(const EvaluateOptions& options) {
         for (const ColouredLine& line : report.lines) {
             lines.push_back({{"text", text::ReplaceAll(line.text, "\r\n", "\n")}, {"colour", HexColour(line.colour)}});
         }
-        // The name is echoed as typed; bytes that are not UTF-8 are replaced
-        // rather than ending the program.
         nlohmann::json result = {{"score", text::TextToInteger(report.score)}, {"lines", lines}};
-        std::cout << result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        PrintJsonLine(result);
         return 0;
     }
     const bool terminal = isatty(STDOUT_FILENO) == 1;

@@ -11,6 +11,7 @@
 
 #include "cli/BirthOption.h"
 #include "cli/CommandRegistry.h"
+#include "cli/JsonOutput.h"
 #include "generation/GenerationRun.h"
 #include "platform/System.h"
 
@@ -108,9 +109,7 @@ int Generate(const GenerateOptions& options) {
                                        {"tried", outcome.namesMade},
                                        {"ended", EndName(outcome.ended)},
                                        {"lacking", start.run.lackingText}};
-        // A surname typed in another encoding is echoed with replacement
-        // marks rather than ending the program.
-        std::cout << result.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        PrintJsonLine(result);
     }
     return 0;
 }

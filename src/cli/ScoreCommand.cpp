@@ -11,6 +11,7 @@
 #include "birthchart/ElementBalance.h"
 #include "cli/BirthOption.h"
 #include "cli/CommandRegistry.h"
+#include "cli/JsonOutput.h"
 #include "generation/NameScore.h"
 #include "lookups/Number81Table.h"
 #include "text/Utf8Text.h"
@@ -92,9 +93,7 @@ int PrintScore(const ScoreOptions& options) {
         }
     }
     if (options.json) {
-        // A lacking text typed in another encoding is echoed with replacement
-        // marks rather than ending the program.
-        std::cout << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        PrintJsonLine(json);
     } else {
         std::cout << "基础分 " << result.base << "\n出生日期加分 " << result.adjustment << "\n得分 " << result.score
                   << '\n';

@@ -2,23 +2,12 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "CliRunner.h"
-
-namespace {
-
-std::vector<nlohmann::json> JsonLines(const std::string& out) {
-    std::vector<nlohmann::json> objects;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
-    return objects;
-}
-
-}  // namespace
+#include "JsonLines.h"
 
 TEST(CharCommand, DescribesEachCharacterAsJson) {
     CliResult result = RunCli("char 张宝A --json");
