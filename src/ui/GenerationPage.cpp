@@ -168,6 +168,10 @@ QWidget* GenerationPage::BuildSideButtons() {
 }
 
 void GenerationPage::RunGeneration() {
+    // Stop enables the start button before the run has ended: a click on it
+    // handled among the events of the run's last name would start a run
+    // inside the one that is ending.
+    if (runDrawing_) return;
     const GenerationStart start = StartGeneration(ReadRequest());
     if (start.fixedCharacterUsed) state_.fixedCharacterUsed = true;
     if (start.clearResultList) results_->Clear();

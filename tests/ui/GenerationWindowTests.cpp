@@ -123,6 +123,22 @@ TEST_F(GenerationWindowTest, StopHandledBetweenNamesEndsTheRunAfterTheNextName) 
     EXPECT_TRUE(Idle());
 }
 
+TEST_F(GenerationWindowTest, StartClickedRightAfterStopWaitsForTheRunToEnd) {
+    WriteLibrary("zm.fne", manyEntries);
+    auto* start = Find<QPushButton>("按钮1");
+    auto* stop = Find<QPushButton>("按钮2");
+    int runs = 0;
+    WhenListed([&](int row) {
+        if (row == 0) ++runs;
+        if (row != 2 || runs > 1) return;
+        QMetaObject::invokeMethod(stop, &QPushButton::click, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(start, &QPushButton::click, Qt::QueuedConnection);
+    });
+    Start();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(Idle());
+}
+
 TEST_F(GenerationWindowTest, InputsChangedDuringARunCountFromTheNextName) {
     WriteLibrary("zm.fne", manyEntries);
     WhenListed([&](int row) {
