@@ -33,8 +33,7 @@ const SideButton kSideButtons[] = {
     {"超级按钮1", "拼", "拼音字典", QColor(0x2f, 0x6f, 0xb0), QUrl("https://www.zdic.net/"), false},
     {"超级按钮4", "诗", "古典诗词", QColor(0x9e, 0x4b, 0x2f), QUrl("https://www.gushiwen.cn/"), false},
     {"超级按钮5", "戏", "儿童游戏", QColor(0xe0, 0x7b, 0x1a), QUrl("https://www.babybus.com/"), false},
-    {"超级按钮3", "健", "儿童健康", QColor(0x2e, 0x8b, 0x57),
-     QUrl("https://www.who.int/zh/health-topics/child-health"), false},
+    {"超级按钮3", "健", "儿童健康", QColor(0x2e, 0x8b, 0x57), QUrl("https://www.unicef.cn/"), false},
     {"超级按钮2", "歌", "儿歌童谣", QColor(0xb0, 0x3a, 0x8c), QUrl("https://tv.cctv.com/cctv14/"), true},
 };
 
