@@ -1,8 +1,5 @@
 #include "evaluation/ReportGrids.h"
 
-#include <string>
-#include <vector>
-
 #include "lookups/CharacterLookups.h"
 #include "text/Utf8Text.h"
 
@@ -15,12 +12,6 @@ int FirstPlusLast(std::string_view text) {
     return GridStrokeCount(text::First(text)) + GridStrokeCount(text::Last(text));
 }
 
-int SumOfStrokes(std::string_view text) {
-    int sum = 0;
-    for (const std::string& character : text::Characters(text)) sum += GridStrokeCount(character);
-    return sum;
-}
-
 }  // namespace
 
 FiveGrids ReportGrids(std::string_view surname, std::string_view givenName) {
@@ -30,7 +21,7 @@ FiveGrids ReportGrids(std::string_view surname, std::string_view givenName) {
     grids.earth = text::IsOneCharacter(givenName) ? GridStrokeCount(givenName) + 1 : FirstPlusLast(givenName);
     bool twoCharacterName = text::Length(surname) + text::Length(givenName) == 2;
     grids.outer = twoCharacterName ? 2 : GridStrokeCount(text::Last(givenName)) + 1;
-    grids.total = SumOfStrokes(surname) + grids.earth;
+    grids.total = SurnameGridStrokes(surname) + grids.earth;
     return grids;
 }
 

@@ -15,9 +15,15 @@ int Saturated(long long value) { return static_cast<int>(std::clamp<long long>(v
 
 const std::string& CarriedGrade(int number) { return Number81Table::Carried().GradeOf(number); }
 
-// The surname's share of the total grid: every character counts, so that a
-// two-character surname adds both instead of failing to look up as one key.
-int SurnameStrokes(std::string_view surname, const ScoreLookups& lookups) {
+}  // namespace
+
+const ScoreLookups& ScoreLookups::Carried() {
+    static const ScoreLookups lookups{GridStrokeCount, PronunciationElement, CarriedGrade};
+    return lookups;
+}
+
+int SurnameGridStrokes(std::string_view surname, const ScoreLookups& lookups) {
+    // Walks the bytes rather than splitting into strings: scoring allocates nothing.
     int sum = 0;
     for (std::size_t offset = 0; offset < surname.size();) {
         std::size_t size = std::min(text::CharacterSize(static_cast<unsigned char>(surname[offset])),
@@ -26,13 +32,6 @@ int SurnameStrokes(std::string_view surname, const ScoreLookups& lookups) {
         offset += size;
     }
     return sum;
-}
-
-}  // namespace
-
-const ScoreLookups& ScoreLookups::Carried() {
-    static const ScoreLookups lookups{GridStrokeCount, PronunciationElement, CarriedGrade};
-    return lookups;
 }
 
 int GridPoints(GridKind kind, std::string_view grade) {
@@ -70,7 +69,7 @@ FiveGrids GenerationGrids(const NameScoreInputs& name, const ScoreLookups& looku
     auto st = [&](std::string_view character) { return lookups.gridStrokeCount(character); };
     const std::string_view given = name.givenName;
     const int surnameLast = st(text::Last(name.surname));
-    const int surnameAll = SurnameStrokes(name.surname, lookups);
+    const int surnameAll = SurnameGridStrokes(name.surname, lookups);
     FiveGrids grids;
 
     // One given character: the fixed character is never placed, ticked or not.

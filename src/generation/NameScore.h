@@ -29,6 +29,10 @@ struct ScoreLookups {
     static const ScoreLookups& Carried();
 };
 
+// The grid strokes of every surname character added up, so that a
+// two-character surname counts both instead of failing to look up as one key.
+int SurnameGridStrokes(std::string_view surname, const ScoreLookups& lookups = ScoreLookups::Carried());
+
 // Points of a grid by its luck grade: the cell of the grid-points table, 0 for
 // a text that is none of "吉", "半吉", "凶".
 int GridPoints(GridKind kind, std::string_view grade);
