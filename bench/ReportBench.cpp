@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "NameSamples.h"
+#include "OffscreenBenchmarkMain.h"
 #include "evaluation/EvaluationReport.h"
 #include "ui/ColouredText.h"
 
@@ -65,11 +66,4 @@ BENCHMARK(BM_ShowReport)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace velorin
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VELORIN_OFFSCREEN_BENCHMARK_MAIN()

@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenBenchmarkMain.h"
 #include "app/SharedState.h"
 #include "generation/GenerationRun.h"
 #include "platform/System.h"
@@ -65,11 +66,4 @@ BENCHMARK(BM_EngineRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VELORIN_OFFSCREEN_BENCHMARK_MAIN()
