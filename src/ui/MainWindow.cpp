@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/SharedState.h"
+#include "text/Utf8Text.h"
 #include "ui/ColouredText.h"
 #include "ui/Desktop.h"
 #include "ui/EvaluationEntries.h"
@@ -127,8 +128,10 @@ void MainWindow::OnToolbarButton(int index) {
 }
 
 void MainWindow::EvaluateTypedName() {
-    const std::string surname = evaluationPage_->Surname();
-    const std::string givenName = evaluationPage_->GivenName();
+    // Blanks typed around a name are not part of it; a name of blanks alone
+    // is no name, like an empty box.
+    const std::string surname = text::TrimBlanks(evaluationPage_->Surname());
+    const std::string givenName = text::TrimBlanks(evaluationPage_->GivenName());
     if (surname.empty() || givenName.empty()) return;
     ShowReport(TypedNameRequest(surname, givenName, evaluationPage_->BirthDate(), generationPage_->BirthDate(),
                                 state_.fixedCharacterUsed));

@@ -93,9 +93,17 @@ TEST_F(EvaluationEntryTest, ButtonEvaluatesTheTypedNameWithTheDateSplitBetweenTh
     EXPECT_EQ(firstLine.charFormat().foreground().color(), ColourOf(kRed));
 }
 
+TEST_F(EvaluationEntryTest, ButtonEvaluatesTheNameWithoutTheBlanksTypedAroundIt) {
+    Find<QLineEdit>("编辑框_性2")->setText(" 张　");
+    Find<QLineEdit>("编辑框_名2")->setText("伟 ");
+    SetDate({"编辑框2", "编辑框3", "编辑框5", "编辑框12", "编辑框13"}, evaluationDate);
+    Find<QPushButton>("按钮_分析")->click();
+    EXPECT_EQ(Shown(), ReportOf(TypedNameRequest("张", "伟", evaluationDate, namingDate, false)));
+}
+
 TEST_F(EvaluationEntryTest, ButtonDoesNothingWithoutBothNames) {
     Find<QTextEdit>("超级编辑框1")->setPlainText("earlier report");
-    for (auto [surname, givenName] : {std::pair{"张", ""}, {"", "伟"}}) {
+    for (auto [surname, givenName] : {std::pair{"张", ""}, {"", "伟"}, {"张", " 　 "}, {"  ", "伟"}}) {
         Find<QLineEdit>("编辑框_性2")->setText(surname);
         Find<QLineEdit>("编辑框_名2")->setText(givenName);
         Find<QPushButton>("按钮_分析")->click();
